@@ -1,0 +1,36 @@
+// CProjeto: service ownership and the main loop.
+#include "engine/core/CProjeto.h"
+
+CProjeto::CProjeto()
+{
+    nomeClasse = "CProjeto";
+    moduloAtual = nullptr;
+    proxModulo = -1;
+    executando = false;
+}
+
+CProjeto::~CProjeto()
+{
+    delete moduloAtual;
+    moduloAtual = nullptr;
+    // The services are destroyed after this, with SDL already closed.
+    SDL_Quit();
+}
+
+void CProjeto::cicloPrincipal()
+{
+    while (executando)
+        executaQuadro();
+    finalizacao();
+}
+
+void CProjeto::executaQuadro()
+{
+    evento.descarregaFila();
+    SDL_FillRect(video.retornaTela(), nullptr, 0);
+    moduloAtual->ciclo();
+    SDL_Flip(video.retornaTela());
+    relogio.atualiza();
+    if (proxModulo != -1)
+        carregaModuloMem();
+}

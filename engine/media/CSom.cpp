@@ -1,0 +1,147 @@
+// CSom: SDL_mixer's device, one music stream and eight effect slots.
+#include "engine/media/CSom.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const int FREQUENCIA = 22050;
+const int CANAIS_SAIDA = 2;
+const int TAMANHO_BUFFER = 4096;
+const int VOLUME_MAXIMO = MIX_MAX_VOLUME;
+const int STATUS_FALHA = -1;
+const int GRAUS_VOLTA = 360;
+
+}  // namespace
+
+CSom::CSom()
+{
+    if (Mix_OpenAudio(FREQUENCIA, AUDIO_S16SYS, CANAIS_SAIDA, TAMANHO_BUFFER) != 0) {
+        std::fprintf(stderr, "Incapaz de inicializar audio: %s\n", SDL_GetError());
+        std::exit(STATUS_FALHA);
+    }
+    Mix_AllocateChannels(MAX_SONS);
+    for (Mix_Chunk*& som : sons)
+        som = nullptr;
+    musica = nullptr;
+    std::fputs("Sistema de som inicializado com sucesso...\n", stdout);
+    nomeClasse = "CSom";
+}
+
+CSom::~CSom()
+{
+    liberaMusica();
+    Mix_HaltChannel(-1);
+    for (Mix_Chunk*& som : sons) {
+        Mix_FreeChunk(som);
+        som = nullptr;
+    }
+    Mix_CloseAudio();
+    std::fputs("Sistema de som finalizado...\n", stdout);
+}
+
+Mix_Chunk* CSom::retornaSom(unsigned char slot) const
+{
+    return slot < MAX_SONS ? sons[slot] : nullptr;
+}
+
+void CSom::carregaMusica(const std::string& arquivo)
+{
+    liberaMusica();
+    musica = Mix_LoadMUS(arquivo.c_str());
+    if (musica == nullptr)
+        std::fprintf(stderr, "Erro na abertura do arquivo %s: %s\n", arquivo.c_str(), SDL_GetError());
+}
+
+void CSom::tocaMusica(int repeticoes)
+{
+    if (musica != nullptr && Mix_PlayMusic(musica, repeticoes) == -1)
+        std::fprintf(stderr, "Erro na execucao do arquivo de musica - %s", SDL_GetError());
+}
+
+void CSom::volumeMus(unsigned char volume)
+{
+    Mix_VolumeMusic(volume);
+}
+
+void CSom::fadeOutMus(int segundos)
+{
+    if (musica != nullptr)
+        Mix_FadeOutMusic(segundos * 1000);
+}
+
+void CSom::liberaMusica()
+{
+    if (musica == nullptr)
+        return;
+    Mix_HaltMusic();
+    Mix_FreeMusic(musica);
+    musica = nullptr;
+}
+
+void CSom::carregaSom(const std::string& arquivo, unsigned char slot, bool forcar)
+{
+    if (slot >= MAX_SONS)
+        return;
+    if (forcar || Mix_Playing(slot) == 0) {
+        liberaSom(slot);
+        sons[slot] = Mix_LoadWAV_RW(SDL_RWFromFile(arquivo.c_str(), "rb"), 1);
+        if (sons[slot] == nullptr) {
+            std::fprintf(stderr, "Erro na abertura do arquivo %s: %s\n", arquivo.c_str(),
+                         SDL_GetError());
+            std::exit(STATUS_FALHA);
+        }
+    }
+    // A playing channel may belong to a slot that was since emptied: no chunk to touch.
+    if (sons[slot] != nullptr)
+        Mix_VolumeChunk(sons[slot], VOLUME_MAXIMO);
+}
+
+void CSom::tocaSom(unsigned char slot, int repeticoes, bool forcar)
+{
+    if (slot >= MAX_SONS)
+        return;
+    if (forcar) {
+        Mix_HaltChannel(slot);
+        Mix_PlayChannelTimed(slot, sons[slot], repeticoes, -1);
+        return;
+    }
+    if (Mix_Playing(slot) != 0)
+        return;
+    if (Mix_PlayChannelTimed(slot, sons[slot], repeticoes, -1) == -1) {
+        std::fprintf(stderr, "Erro na execucao do arquivo de som - %s", SDL_GetError());
+        std::exit(STATUS_FALHA);
+    }
+}
+
+void CSom::paraSom(unsigned char slot)
+{
+    if (slot < MAX_SONS && sons[slot] != nullptr)
+        Mix_HaltChannel(slot);
+}
+
+void CSom::liberaSom(unsigned char slot)
+{
+    if (slot >= MAX_SONS || sons[slot] == nullptr)
+        return;
+    Mix_HaltChannel(slot);
+    Mix_FreeChunk(sons[slot]);
+    sons[slot] = nullptr;
+}
+
+short CSom::reduzAngulo(short angulo)
+{
+    // C's remainder keeps the sign of the dividend, which is the reduction wanted.
+    if (angulo >= GRAUS_VOLTA || angulo <= -GRAUS_VOLTA)
+        return static_cast<short>(angulo % GRAUS_VOLTA);
+    return angulo;
+}
+
+void CSom::posicionaSom(unsigned char slot, short angulo, unsigned char distancia)
+{
+    if (slot >= MAX_SONS)
+        return;
+    if (Mix_SetPosition(slot, reduzAngulo(angulo), distancia) == 0)
+        std::fputs("Impossivel aplicar efeito de som\n", stdout);
+}

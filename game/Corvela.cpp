@@ -1,0 +1,75 @@
+// Corvela: the game's project and its module table.
+#include "game/Corvela.h"
+
+#include "game/TelaEspera.h"
+
+namespace {
+
+const Uint8 DIFICULDADE_INICIAL = 1;
+
+CModulo* criaTelaEspera()
+{
+    return new TelaEspera;
+}
+
+}  // namespace
+
+Corvela::Corvela()
+{
+    nomeClasse = "Corvela";
+    dificuldade = DIFICULDADE_INICIAL;
+    for (FabricaModulo& fabrica : fabricas)
+        fabrica = criaTelaEspera;
+}
+
+void Corvela::finalizacao()
+{
+}
+
+void Corvela::defFabrica(int modulo, FabricaModulo fabrica)
+{
+    if (modulo >= 0 && modulo < NUM_MODULOS && fabrica != nullptr)
+        fabricas[modulo] = fabrica;
+}
+
+void Corvela::defProxModulo(int modulo)
+{
+    if (modulo >= 0 && modulo < NUM_MODULOS)
+        proxModulo = modulo;
+}
+
+void Corvela::carregaModuloMem()
+{
+    if (proxModulo < 0 || proxModulo >= NUM_MODULOS)
+        return;
+    // The old screen frees its pictures and fonts before the new one loads its own.
+    delete moduloAtual;
+    moduloAtual = nullptr;
+    evento.zera();
+    SDL_FillRect(video.retornaTela(), nullptr, 0);
+    moduloAtual = fabricas[proxModulo]();
+    proxModulo = -1;
+    moduloAtual->defProjeto(this);
+    moduloAtual->init();
+}
+
+bool Corvela::init()
+{
+    if (!video.inicializa(LARGURA_TELA, ALTURA_TELA, false, BPP_TELA, "CZorvo Application"))
+        return false;
+    video.tituloJanela("SDL Corvela");
+    SDL_ShowCursor(SDL_DISABLE);
+    evento.carregaConfigTeclasPadrao();
+    evento.adicionaTecla(4, SDLK_LALT);
+    evento.adicionaTecla(6, SDLK_BACKSPACE);
+    evento.adicionaTecla(7, SDLK_RETURN);
+    return true;
+}
+
+void Corvela::execProj()
+{
+    defProxModulo(APRESENTACAO);
+    carregaModuloMem();
+    executando = true;
+    cicloPrincipal();
+}

@@ -1,0 +1,45 @@
+// Corvela: the game's project. Sets the video mode, the title and the key bindings, builds
+// the screen asked for by number, and keeps the difficulty between screens.
+// Depends on the engine's CProjeto and on the game's screens.
+#ifndef CORVELA_CORVELA_H
+#define CORVELA_CORVELA_H
+
+#include "engine/core/CModulo.h"
+#include "engine/core/CProjeto.h"
+
+class Corvela : public CProjeto {
+public:
+    // Module numbers, as passed to defProxModulo.
+    enum Modulo { APRESENTACAO = 0, MENU = 1, JOGO = 2, CREDITOS = 3, NUM_MODULOS = 4 };
+
+    static constexpr Uint16 LARGURA_TELA = 320;
+    static constexpr Uint16 ALTURA_TELA = 240;
+    static constexpr Uint8 BPP_TELA = 16;
+
+    typedef CModulo* (*FabricaModulo)();
+
+    Corvela();
+
+    void finalizacao() override;
+    // Deletes the old module, forgets the keys, clears the screen, builds the requested
+    // module and runs its init. A request made in init is honoured after the new module's
+    // first frame.
+    void carregaModuloMem() override;
+    // A number outside the module table is refused and the request left as it was, so the
+    // project is never left without a module.
+    void defProxModulo(int modulo) override;
+    // Video mode, title, hidden cursor, bindings; false when the video mode fails.
+    bool init() override;
+    void execProj() override;
+
+    // Replaces the builder of one module number; tests put their own screens in the table.
+    void defFabrica(int modulo, FabricaModulo fabrica);
+
+    // Difficulty of the next game: 0 Easy, 1 Normal, 2 Impossible. Written by the menu.
+    Uint8 dificuldade;
+
+private:
+    FabricaModulo fabricas[NUM_MODULOS];
+};
+
+#endif

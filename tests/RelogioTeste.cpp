@@ -1,0 +1,117 @@
+// Frame clock: what each frame is counted as, and the FPS window.
+#include <gtest/gtest.h>
+
+#include "Apoio.h"
+#include "engine/core/CRelogio.h"
+
+namespace {
+
+class RelogioTeste : public ::testing::Test {
+protected:
+    // Starts the clock at tick `inicio` through the scripted source.
+    void comeca(Uint32 inicio)
+    {
+        ticks.valores = {inicio};
+        relogio.defFonteTicks(apoio::RoteiroTicks::le, &ticks);
+        relogio.inicializa();
+    }
+
+    // Runs one frame whose polls read `leituras`, and returns the counted length.
+    Uint32 quadro(std::initializer_list<Uint32> leituras)
+    {
+        ticks.valores.assign(leituras.begin(), leituras.end());
+        relogio.atualiza();
+        return relogio.retornaIntervalo();
+    }
+
+    apoio::RoteiroTicks ticks;
+    CRelogio relogio;
+};
+
+TEST_F(RelogioTeste, ContaCadaQuadroEntreMinimoEMaximo)
+{
+    comeca(1000);
+    EXPECT_EQ(0u, relogio.retornaIntervalo());
+    EXPECT_EQ("CRelogio", relogio.retornaNomeClasse());
+
+    // Waits through short polls until 33 ms have passed.
+    EXPECT_EQ(40u, quadro({1010, 1020, 1040}));
+    EXPECT_TRUE(ticks.valores.empty());
+    EXPECT_EQ(33u, quadro({1073}));
+    // A slow frame (a module loading its files) is counted as 50 ms only.
+    EXPECT_EQ(50u, quadro({1273}));
+    // The next frame is measured from where the slow one really ended.
+    EXPECT_EQ(35u, quadro({1308}));
+}
+
+TEST_F(RelogioTeste, ContadorQueVoltaAtrasRecomecaDali)
+{
+    comeca(5000);
+    // The counter wrapped or was reset: the frame lasts intervaloMin from the new value.
+    EXPECT_EQ(33u, quadro({100, 120, 133}));
+    EXPECT_EQ(33u, quadro({166}));
+}
+
+TEST_F(RelogioTeste, PrimeiroQuadroContaDesdeAInicializacao)
+{
+    comeca(0);
+    EXPECT_EQ(50u, quadro({900}));
+
+    // reset forgets the time spent so far: the frame counts from the reset.
+    comeca(0);
+    ticks.valores = {400};
+    relogio.reset();
+    EXPECT_EQ(34u, quadro({434}));
+}
+
+TEST_F(RelogioTeste, JanelaDeFpsSomaQuadrosContados)
+{
+    apoio::TicksPasso passo;
+    passo.passo = 33;
+    relogio.defFonteTicks(apoio::TicksPasso::le, &passo);
+    relogio.inicializa();
+    for (int i = 0; i < 30; ++i)
+        relogio.atualiza();
+    EXPECT_EQ(0u, relogio.retornaFPS());
+    relogio.atualiza();  // 31 x 33 = 1023: the window closes, the excess is dropped
+    EXPECT_EQ(31u, relogio.retornaFPS());
+    for (int i = 0; i < 30; ++i)
+        relogio.atualiza();
+    EXPECT_EQ(31u, relogio.retornaFPS());
+
+    // Frames that really take 80 ms count as 50: twenty of them fill a window.
+    passo.passo = 80;
+    relogio.inicializa();
+    for (int i = 0; i < 19; ++i)
+        relogio.atualiza();
+    EXPECT_EQ(0u, relogio.retornaFPS());
+    relogio.atualiza();
+    EXPECT_EQ(20u, relogio.retornaFPS());
+}
+
+TEST_F(RelogioTeste, AjustaIntervalosMudaEsperaELimite)
+{
+    comeca(100);
+    relogio.ajustaIntervalos(0, 10);
+    const unsigned antes = ticks.leituras;
+    EXPECT_EQ(0u, quadro({100}));  // no wait at all: one poll
+    EXPECT_EQ(antes + 1, ticks.leituras);
+    EXPECT_EQ(10u, quadro({125}));
+}
+
+TEST(RelogioSDL, SemFonteUsaOContadorDoSDL)
+{
+    ASSERT_EQ(0, SDL_Init(SDL_INIT_TIMER));
+    CRelogio relogio;
+    apoio::RoteiroTicks ticks;
+    relogio.defFonteTicks(apoio::RoteiroTicks::le, &ticks);
+    relogio.defFonteTicks(nullptr, nullptr);
+    relogio.inicializa();
+    const Uint32 inicio = SDL_GetTicks();
+    relogio.atualiza();
+    EXPECT_GE(SDL_GetTicks() - inicio, 33u);
+    EXPECT_EQ(0u, ticks.leituras);
+    SDL_Quit();
+}
+
+}  // namespace

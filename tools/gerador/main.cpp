@@ -1,0 +1,81 @@
+// corvela-dados: writes the game's data/ tree. Every file is made by this program from code
+// (and, for the fonts, from faces Debian ships), so the same build always writes the same
+// assets. Usage: corvela-dados <data directory> [imagens] [fontes] [musicas] [sons]
+// With no part named, every part is written.
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "fontes.h"
+#include "imagens.h"
+#include "musicas.h"
+#include "sons.h"
+
+namespace {
+
+struct Parte {
+    const char* nome;
+    const char* subdiretorios[2];
+    bool (*gera)(const std::string& raiz);
+};
+
+const Parte PARTES[] = {
+    {"imagens", {"gfx", "bg"}, geraImagens},
+    {"fontes", {"fonts", nullptr}, geraFontes},
+    {"musicas", {"music", nullptr}, geraMusicas},
+    {"sons", {"sfx", nullptr}, geraSons},
+};
+
+bool criaDiretorio(const std::string& caminho)
+{
+    if (mkdir(caminho.c_str(), 0755) == 0)
+        return true;
+    struct stat info;
+    return stat(caminho.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool pedida(const Parte& parte, int argc, char** argv)
+{
+    if (argc <= 2)
+        return true;
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], parte.nome) == 0)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "uso: %s <diretorio data> [imagens] [fontes] [musicas] [sons]\n",
+                     argv[0]);
+        return 2;
+    }
+    const std::string raiz = argv[1];
+    if (!criaDiretorio(raiz)) {
+        std::fprintf(stderr, "Incapaz de criar %s\n", raiz.c_str());
+        return 1;
+    }
+    int falhas = 0;
+    for (const Parte& parte : PARTES) {
+        if (!pedida(parte, argc, argv))
+            continue;
+        bool ok = true;
+        for (const char* sub : parte.subdiretorios) {
+            if (sub != nullptr && !criaDiretorio(raiz + "/" + sub)) {
+                std::fprintf(stderr, "Incapaz de criar %s/%s\n", raiz.c_str(), sub);
+                ok = false;
+            }
+        }
+        ok = ok && parte.gera(raiz);
+        std::printf("%s: %s\n", parte.nome, ok ? "ok" : "FALHOU");
+        if (!ok)
+            ++falhas;
+    }
+    return falhas == 0 ? 0 : 1;
+}
