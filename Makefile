@@ -1,0 +1,39 @@
+# Entry points for a fresh Debian machine:
+#   make run    installs what is missing, builds, and starts the game from this directory
+#   make test   installs what is missing, builds, runs the fuzzer briefly and every test
+BUILD ?= build
+FUZZ_BUILD ?= build-fuzz
+JOBS ?= $(shell nproc)
+FUZZ_SEGUNDOS ?= 20
+
+.PHONY: deps build run test fuzz dados clean
+
+deps:
+	@tools/dependencias.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	@test -f data/fonts/coure.fon || cmake --build $(BUILD) --target dados
+	@tools/joga.sh $(BUILD)/corvela
+
+# The fuzzer runs first so that the test runner's summary is the last thing printed.
+test: build fuzz
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCORVELA_FUZZ=ON -DCORVELA_FERRAMENTAS=OFF -DCORVELA_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) --target fuzz_arquivo_chave -j$(JOBS)
+	rm -rf $(FUZZ_BUILD)/corpus && cp -r tests/fuzz/corpus $(FUZZ_BUILD)/corpus
+	SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy $(FUZZ_BUILD)/tests/fuzz/fuzz_arquivo_chave \
+	  -max_total_time=$(FUZZ_SEGUNDOS) -print_final_stats=1 $(FUZZ_BUILD)/corpus
+
+# Writes every file of data/ again from the generator.
+dados: build
+	cmake --build $(BUILD) --target dados
+
+clean:
+	rm -rf $(BUILD) $(FUZZ_BUILD)
