@@ -25,7 +25,7 @@ test: build fuzz
 
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-	  -DCORVELA_FUZZ=ON -DCORVELA_FERRAMENTAS=OFF -DCORVELA_BENCH=OFF
+	  -DCORVELA_FUZZ=ON -DCORVELA_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) --target fuzz_arquivo_chave -j$(JOBS)
 	rm -rf $(FUZZ_BUILD)/corpus && cp -r tests/fuzz/corpus $(FUZZ_BUILD)/corpus
 	SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy $(FUZZ_BUILD)/tests/fuzz/fuzz_arquivo_chave \

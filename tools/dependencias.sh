@@ -7,7 +7,7 @@ PACOTES=(
   cmake make g++ clang libclang-rt-dev
   libsdl1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libvorbis-dev libfreetype-dev
+  libvorbis-dev libfreetype-dev zlib1g-dev
   xfonts-base fonts-dejavu-core
 )
 

@@ -1,0 +1,81 @@
+// PNG writer: signature, IHDR, one zlib-compressed IDAT, IEND.
+#include "png.h"
+
+#include <zlib.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+void poe32(std::vector<unsigned char>& v, uLong x)
+{
+    v.push_back((x >> 24) & 0xFF);
+    v.push_back((x >> 16) & 0xFF);
+    v.push_back((x >> 8) & 0xFF);
+    v.push_back(x & 0xFF);
+}
+
+void bloco(std::FILE* f, const char* tipo, const std::vector<unsigned char>& dados)
+{
+    std::vector<unsigned char> v;
+    poe32(v, dados.size());
+    v.insert(v.end(), tipo, tipo + 4);
+    v.insert(v.end(), dados.begin(), dados.end());
+    // The CRC covers the chunk type and its data, not the length.
+    poe32(v, crc32(0, v.data() + 4, static_cast<uInt>(dados.size() + 4)));
+    std::fwrite(v.data(), 1, v.size(), f);
+}
+
+Uint32 lePixel(SDL_Surface* s, int x, int y)
+{
+    const Uint8* p = static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
+    switch (s->format->BytesPerPixel) {
+    case 1: return *p;
+    case 2: return *reinterpret_cast<const Uint16*>(p);
+    case 3: return p[0] | (p[1] << 8) | (p[2] << 16);
+    default: return *reinterpret_cast<const Uint32*>(p);
+    }
+}
+
+}  // namespace
+
+bool salvaPng(SDL_Surface* s, const std::string& caminho, int escala)
+{
+    const int largura = s->w * escala;
+    const int altura = s->h * escala;
+    std::vector<unsigned char> cru;
+    cru.reserve(static_cast<size_t>(altura) * (largura * 3 + 1));
+    SDL_LockSurface(s);
+    for (int y = 0; y < altura; ++y) {
+        cru.push_back(0);  // no filter
+        for (int x = 0; x < largura; ++x) {
+            Uint8 r, g, b;
+            SDL_GetRGB(lePixel(s, x / escala, y / escala), s->format, &r, &g, &b);
+            cru.push_back(r);
+            cru.push_back(g);
+            cru.push_back(b);
+        }
+    }
+    SDL_UnlockSurface(s);
+
+    uLongf tamanho = compressBound(cru.size());
+    std::vector<unsigned char> comprimido(tamanho);
+    if (compress2(comprimido.data(), &tamanho, cru.data(), cru.size(), Z_BEST_COMPRESSION) != Z_OK)
+        return false;
+    comprimido.resize(tamanho);
+
+    std::FILE* f = std::fopen(caminho.c_str(), "wb");
+    if (f == nullptr)
+        return false;
+    static const unsigned char ASSINATURA[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    std::fwrite(ASSINATURA, 1, sizeof ASSINATURA, f);
+    std::vector<unsigned char> cabecalho;
+    poe32(cabecalho, largura);
+    poe32(cabecalho, altura);
+    cabecalho.insert(cabecalho.end(), {8, 2, 0, 0, 0});  // 8-bit RGB, deflate, no interlace
+    bloco(f, "IHDR", cabecalho);
+    bloco(f, "IDAT", comprimido);
+    bloco(f, "IEND", {});
+    return std::fclose(f) == 0;
+}
