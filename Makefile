@@ -29,7 +29,7 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) --target fuzz_arquivo_chave -j$(JOBS)
 	rm -rf $(FUZZ_BUILD)/corpus && cp -r tests/fuzz/corpus $(FUZZ_BUILD)/corpus
 	SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy $(FUZZ_BUILD)/tests/fuzz/fuzz_arquivo_chave \
-	  -max_total_time=$(FUZZ_SEGUNDOS) -print_final_stats=1 $(FUZZ_BUILD)/corpus
+	  -max_total_time=$(FUZZ_SEGUNDOS) -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus
 
 # Writes every file of data/ again from the generator.
 dados: build

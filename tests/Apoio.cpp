@@ -1,4 +1,4 @@
-// Test support: WAV writer and temporary directories.
+// Test support: a WAV writer.
 #include "Apoio.h"
 
 #include <cmath>
@@ -47,13 +47,6 @@ bool escreveWavTom(const std::string& caminho, unsigned milissegundos, unsigned 
         escreve16(f, static_cast<unsigned>(static_cast<int>(v)) & 0xFFFF);
     }
     return std::fclose(f) == 0;
-}
-
-std::string diretorioTemporario()
-{
-    char modelo[] = "/tmp/corvela-teste-XXXXXX";
-    const char* d = mkdtemp(modelo);
-    return d != nullptr ? d : "/tmp";
 }
 
 }  // namespace apoio

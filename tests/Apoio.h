@@ -57,9 +57,6 @@ inline void empurraTecla(SDLKey tecla, bool desce)
 // A mono 16-bit WAV of a sine tone, long enough to still be playing while a test looks.
 bool escreveWavTom(const std::string& caminho, unsigned milissegundos, unsigned frequencia = 22050);
 
-// A fresh directory under /tmp, removed by the caller if it cares.
-std::string diretorioTemporario();
-
 }  // namespace apoio
 
 #endif

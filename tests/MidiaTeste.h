@@ -1,12 +1,10 @@
 // MidiaTeste: what the media tests share: the dummy 320x240x16 video mode, a scratch
-// directory with small BMP files, surfaces and pixel reads, and the game's fixed-cell font.
-// Depends on SDL, gtest, pixela and ArquivosTemporarios.h.
+// directory with small BMP files, surfaces and pixel reads, and the game's cell font.
 #ifndef CORVELA_MIDIATESTE_H
 #define CORVELA_MIDIATESTE_H
 
 #include <SDL.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <memory>
@@ -17,26 +15,19 @@
 #include "tests/ArquivosTemporarios.h"
 
 const char* const FONTE_CELULA = "data/fonts/coure.fon";
-const unsigned short TAMANHO_FONTE_CELULA = 8;
-const int CELULA = 8;  // pixels per character
-inline bool temFonteCelula() { return access(FONTE_CELULA, R_OK) == 0; }
+const int CELULA = 8;  // pixels per character of FONTE_CELULA
 
 using Superficie = std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)>;
-struct Cor {
-    Uint8 r, g, b;
-};
-struct Area {
-    SDL_Rect r;
-    Cor cor;
-};
+struct Cor { Uint8 r, g, b; };
+struct Area { SDL_Rect r; Cor cor; };
 
-// A software surface filled with fundo; at 8 bits its palette is greys, index i = (i, i, i).
+// A software surface filled with fundo: 565 at 16 bits, 888 at 24 and 32, and at 8 bits a
+// palette of greys, index i = (i, i, i).
 inline Superficie novaSuperficie(int bpp, int w, int h, Uint32 fundo = 0)
 {
-    const Uint32 m[3] = {bpp == 16 ? 0xF800u : bpp > 16 ? 0xFF0000u : 0,
-                         bpp == 16 ? 0x07E0u : bpp > 16 ? 0xFF00u : 0,
-                         bpp == 16 ? 0x001Fu : bpp > 16 ? 0xFFu : 0};
-    Superficie s(SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, bpp, m[0], m[1], m[2], 0),
+    const bool m565 = bpp == 16;
+    Superficie s(SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, bpp, m565 ? 0xF800 : 0,
+                                      m565 ? 0x07E0 : 0, m565 ? 0x001F : 0, 0),
                  SDL_FreeSurface);
     SDL_Color cinzas[256];
     for (int i = 0; i < 256; ++i)
@@ -45,14 +36,6 @@ inline Superficie novaSuperficie(int bpp, int w, int h, Uint32 fundo = 0)
         SDL_SetColors(s.get(), cinzas, 0, 256);
     SDL_FillRect(s.get(), nullptr, fundo);
     return s;
-}
-
-// One pixel as "r,g,b", readable in failure messages.
-inline std::string corEm(SDL_Surface* s, int x, int y)
-{
-    Uint8 r, g, b;
-    SDL_GetRGB(pixela(s, x, y), s->format, &r, &g, &b);
-    return std::to_string(r) + "," + std::to_string(g) + "," + std::to_string(b);
 }
 
 // Whether any pixel of the rectangle (clipped to the surface) differs from fundo.
@@ -69,9 +52,10 @@ class MidiaTeste : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(SDL_Init(comVideo ? SDL_INIT_VIDEO : 0), 0) << SDL_GetError();
-        tela = comVideo ? SDL_SetVideoMode(320, 240, 16, 0) : nullptr;
-        ASSERT_TRUE(tela != nullptr || !comVideo) << SDL_GetError();
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        tela = SDL_SetVideoMode(320, 240, 16, 0);
+        ASSERT_NE(tela, nullptr) << SDL_GetError();
+        SDL_FillRect(tela, nullptr, 0);
     }
     void TearDown() override { SDL_Quit(); }
 
@@ -87,7 +71,6 @@ protected:
         return temp.caminho(nome);
     }
 
-    bool comVideo = true;
     SDL_Surface* tela = nullptr;
     DiretorioTemporario temp;
 };

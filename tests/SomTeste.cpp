@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "Apoio.h"
+#include "tests/ArquivosTemporarios.h"
 #include "engine/media/CSom.h"
 
 namespace {
@@ -24,13 +25,15 @@ class SomTeste : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir = apoio::diretorioTemporario();
-        longo = dir + "/longo.wav";
-        curto = dir + "/curto.wav";
+        dir = temporario.caminho("");
+        dir.pop_back();
+        longo = temporario.caminho("longo.wav");
+        curto = temporario.caminho("curto.wav");
         ASSERT_TRUE(apoio::escreveWavTom(longo, 4000));
         ASSERT_TRUE(apoio::escreveWavTom(curto, 1500));
     }
 
+    DiretorioTemporario temporario;
     std::string dir, longo, curto;
 };
 

@@ -1,9 +1,7 @@
-// Tests of CTexto and DisplayText: where the glyphs of a laid-out text land on a real
-// surface, SDL_ttf shared between text objects, texts from files and the log lines.
-// Depends on CTexto, DisplayText, MidiaTeste.h and the game's fixed-cell font.
+// Tests of CTexto and DisplayText: where the words of a laid-out text land on a real surface,
+// SDL_ttf shared between text objects, texts from files and the log lines.
 #include <gtest/gtest.h>
-
-#include <cstring>
+#include <unistd.h>
 
 #include "engine/media/CTexto.h"
 #include "engine/media/DisplayText.h"
@@ -13,22 +11,17 @@ using namespace testing::internal;
 
 namespace {
 
-const int X = 16;  // where the texts are drawn
-const int Y = 20;
+const int X = 16, Y = 20;  // where the texts are drawn
 
 using Texto = MidiaTeste;
 
-// An 80-pixel-wide text in the fixed-cell font, drawn in white on fresh black surfaces.
+// An 80-pixel-wide text in the cell font, drawn in white on fresh black surfaces.
 class TextoComFonte : public MidiaTeste {
 protected:
     void SetUp() override
     {
         MidiaTeste::SetUp();
-        if (!temFonteCelula())
-            GTEST_SKIP() << FONTE_CELULA << " is missing: the data generator writes it";
-        ASSERT_TRUE(texto.inicializa(80, 240, FONTE_CELULA, TAMANHO_FONTE_CELULA));
-        ASSERT_EQ(texto.retornaLarguraCaractere(), CELULA);
-        h = texto.retornaAlturaCaractere();
+        ASSERT_TRUE(texto.inicializa(80, 240, FONTE_CELULA, 8));
     }
     Superficie desenha(const std::string& t)
     {
@@ -37,88 +30,64 @@ protected:
         texto.exibe(X, Y, s.get(), 255, 255, 255);
         return s;
     }
-    // Ink in the columns [c0, c1) of text line l.
-    bool tinta(const Superficie& s, int l, int c0, int c1) const
+    // Text lines 0-2 of t drawn, a character per cell: '#' for exactly the glyph of "H" drawn
+    // alone, '.' for blank, '?' for anything else; blank line ends are cut off.
+    std::vector<std::string> mapa(const std::string& t)
     {
-        return temTinta(s.get(), X + c0 * CELULA, Y + l * h, (c1 - c0) * CELULA, h);
-    }
-    // Whether line l of s, from column c, shows exactly what palavra drawn alone shows.
-    bool palavraEm(const Superficie& s, int l, int c, const std::string& palavra)
-    {
-        const Superficie so = desenha(palavra);
-        for (int j = 0; j < h; ++j)
-            for (int i = 0; i < int(palavra.size()) * CELULA; ++i)
-                if (pixela(s.get(), X + c * CELULA + i, Y + l * h + j) !=
-                    pixela(so.get(), X + i, Y + j))
-                    return false;
-        return true;
+        const int h = texto.retornaAlturaCaractere();
+        const Superficie s = desenha(t), so = desenha("H");
+        std::vector<std::string> linhas;
+        for (int l = 0; l < 3; ++l) {
+            std::string linha;
+            for (int c = 0; X + (c + 1) * CELULA <= s->w; ++c) {
+                bool vazia = true, agah = true;
+                for (int j = 0; j < h; ++j) {
+                    for (int i = 0; i < CELULA; ++i) {
+                        const Uint32 p = pixela(s.get(), X + c * CELULA + i, Y + l * h + j);
+                        vazia = vazia && p == 0;
+                        agah = agah && p == pixela(so.get(), X + i, Y + j);
+                    }
+                }
+                linha += vazia ? '.' : agah ? '#' : '?';
+            }
+            linhas.push_back(linha.substr(0, linha.find_last_not_of('.') + 1));
+        }
+        if (temTinta(s.get(), 0, 0, s->w, Y) || temTinta(s.get(), 0, 0, X, s->h))
+            linhas.push_back("ink above or left of the text");
+        return linhas;
     }
 
     CTexto texto;
-    int h = 0;
 };
 
 }  // namespace
 
+// One CTexto draws every case in turn: a word list left over from the last draw would show.
 TEST_F(TextoComFonte, QuebraNaColunaExataEEspacoSozinhoOcupaColuna)
 {
-    Superficie s = desenha("HHHHHH HH");  // 7 + 2 columns: 72 pixels fit in 80
-    EXPECT_TRUE(palavraEm(s, 0, 7, "HH"));
-    EXPECT_FALSE(tinta(s, 0, 6, 7));
-    EXPECT_FALSE(tinta(s, 0, 9, 40));
-    EXPECT_FALSE(tinta(s, 1, 0, 40));
-    EXPECT_FALSE(temTinta(s.get(), 0, 0, 320, Y));
-    EXPECT_FALSE(temTinta(s.get(), 0, 0, X, 240));
-
-    s = desenha("HHHHHH HHH");  // would end exactly at 80 pixels: next line, column 0
-    EXPECT_FALSE(tinta(s, 0, 6, 40));
-    EXPECT_TRUE(palavraEm(s, 1, 0, "HHH"));
-    EXPECT_FALSE(tinta(s, 1, 3, 40));
-
-    s = desenha("H  H");  // "H ", " ", "H": the lone space is a word of one column
-    EXPECT_TRUE(tinta(s, 0, 0, 1));
-    EXPECT_FALSE(tinta(s, 0, 1, 3));
-    EXPECT_TRUE(palavraEm(s, 0, 3, "H"));
-    EXPECT_FALSE(tinta(s, 0, 4, 40));
-
-    s = desenha("HHHHHHHHHHH");  // as wide as the area: line 0 stays empty, runs past the edge
-    EXPECT_FALSE(tinta(s, 0, 0, 40));
-    EXPECT_TRUE(tinta(s, 1, 0, 1));
-    EXPECT_TRUE(tinta(s, 1, 10, 11));
-    EXPECT_FALSE(tinta(s, 2, 0, 40));
-}
-
-TEST_F(TextoComFonte, ExibeDuasVezesDesenhaIgual)
-{
-    texto.escreveTexto("duas linhas de texto, ou mais");
-    Superficie a = novaSuperficie(16, 320, 240);
-    Superficie b = novaSuperficie(16, 320, 240);
-    texto.exibe(X, Y, a.get(), 255, 255, 0);
-    texto.exibe(X, Y, b.get(), 255, 255, 0);
-    EXPECT_TRUE(tinta(a, 1, 0, 10)) << "the text wraps";
-    EXPECT_EQ(std::memcmp(a->pixels, b->pixels, size_t(a->h) * a->pitch), 0);
+    const std::pair<const char*, std::vector<std::string>> CASOS[] = {
+        {"HHHHHH HH", {"######.##", "", ""}},      // 7 + 2 columns: 72 pixels fit in 80
+        {"HHHHHH HHH", {"######", "###", ""}},     // would end exactly at 80: next line
+        {"H  H", {"#..#", "", ""}},                // "H ", " ", "H": a lone space is a word
+        {"HHHHHHHHHHH", {"", "###########", ""}},  // too wide: one line lower, past the edge
+    };
+    for (const auto& [t, linhas] : CASOS)
+        EXPECT_EQ(mapa(t), linhas) << t;
 }
 
 TEST_F(Texto, DoisTextosPartilhamOSDLttf)
 {
-    if (!temFonteCelula())
-        GTEST_SKIP() << FONTE_CELULA << " is missing";
     auto um = std::make_unique<CTexto>();
-    auto outro = std::make_unique<CTexto>();
-    ASSERT_TRUE(um->inicializa(80, 20, FONTE_CELULA, TAMANHO_FONTE_CELULA));
-    ASSERT_TRUE(outro->inicializa(80, 20, FONTE_CELULA, TAMANHO_FONTE_CELULA));
-    outro.reset();
-    EXPECT_NE(TTF_WasInit(), 0) << "one text object is still alive";
-    Superficie s = novaSuperficie(16, 40, 40);
-    um->escreveTexto("H");
-    um->exibe(0, 0, s.get(), 255, 255, 255);
-    EXPECT_TRUE(temTinta(s.get(), 0, 0, CELULA, 40)) << "the other one still draws";
-
+    {
+        CTexto outro;
+        ASSERT_TRUE(outro.inicializa(80, 20, FONTE_CELULA, 8));
+    }
+    ASSERT_NE(TTF_WasInit(), 0) << "one text object is still alive";
+    ASSERT_TRUE(um->inicializa(80, 20, FONTE_CELULA, 8));
     um.reset();
     EXPECT_EQ(TTF_WasInit(), 0) << "the last one stops SDL_ttf";
     CTexto novo;
-    EXPECT_NE(TTF_WasInit(), 0);
-    EXPECT_TRUE(novo.inicializa(80, 20, FONTE_CELULA, TAMANHO_FONTE_CELULA));
+    EXPECT_TRUE(TTF_WasInit() && novo.inicializa(80, 20, FONTE_CELULA, 8)) << "a new one starts it";
 }
 
 TEST_F(Texto, AvisaSemFonteOuArquivo)

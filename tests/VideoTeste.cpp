@@ -66,6 +66,16 @@ TEST(Video, FalhaDoSubsistemaDeixaTelaNula)
     EXPECT_EQ(320, video.retornaLargura());
 }
 
+TEST(Video, ProfundidadeQueNaoExisteERecusada)
+{
+    CVideo video;
+    CaptureStderr();
+    EXPECT_FALSE(video.inicializa(320, 240, false, 17, "t"));
+    EXPECT_EQ("Erro ao inicializar video: \t Unsupported video depth 17 \n", GetCapturedStderr());
+    EXPECT_EQ(nullptr, video.retornaTela());
+    EXPECT_TRUE(video.inicializa(320, 240, false, 0, "t"));
+}
+
 TEST(Video, EncerraMesmoSemModoAberto)
 {
     CaptureStdout();

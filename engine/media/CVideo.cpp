@@ -6,6 +6,17 @@
 
 bool CVideo::sbInstanciada = false;
 
+namespace {
+
+// Depths SDL can lay a screen out in; 0 asks for the display's own. Anything else (a typo
+// in a settings file, say) would make some video drivers write past the screen's memory.
+bool profundidadeValida(Uint8 bpp)
+{
+    return bpp == 0 || bpp == 8 || bpp == 15 || bpp == 16 || bpp == 24 || bpp == 32;
+}
+
+}  // namespace
+
 CVideo::CVideo()
 {
     if (sbInstanciada) {
@@ -52,7 +63,12 @@ bool CVideo::abreModo(Uint32 flagsModo)
     }
     std::fputs("SubSistema de video inicializado corretamente...\n", stdout);
     flags = flagsModo;
-    tela = SDL_SetVideoMode(largura, altura, bpp, flags);
+    if (profundidadeValida(bpp)) {
+        tela = SDL_SetVideoMode(largura, altura, bpp, flags);
+    } else {
+        SDL_SetError("Unsupported video depth %d", bpp);
+        tela = nullptr;
+    }
     if (tela == nullptr) {
         std::fprintf(stderr, "Erro ao inicializar video: \t %s \n", SDL_GetError());
         return false;
