@@ -1,10 +1,10 @@
-// Tests of itos, upperCase and listaDiretorio: extremes of the integer range, every byte
-// through upperCase, extension matching with and without case, and the missing-directory
-// line. Depends on gtest, cadeias, diretorio and the scratch directory helper.
+// Tests of itos, upperCase (every byte) and listaDiretorio (extensions with and without case,
+// the missing-directory line). Depends on gtest, cadeias, diretorio and the scratch directory.
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -13,27 +13,13 @@
 #include "engine/files/diretorio.h"
 #include "tests/ArquivosTemporarios.h"
 
-namespace {
-
 using Nomes = std::vector<std::string>;
-
-Nomes ordenados(Nomes nomes)
-{
-    std::sort(nomes.begin(), nomes.end());
-    return nomes;
-}
-
-}  // namespace
 
 TEST(UtilidadesTeste, ItosEUpperCase)
 {
-    EXPECT_EQ(itos(0), "0");
-    EXPECT_EQ(itos(7), "7");
-    EXPECT_EQ(itos(-12), "-12");
-    EXPECT_EQ(itos(100), "100");
-    EXPECT_EQ(itos(INT_MAX), "2147483647");
-    EXPECT_EQ(itos(INT_MIN), "-2147483648");
-
+    for (const int n : {0, 7, -12, 100, INT_MAX, INT_MIN}) {
+        EXPECT_EQ(itos(n), std::to_string(n));
+    }
     for (int i = 0; i < 256; ++i) {
         const std::string byte(1, static_cast<char>(i));
         const bool minuscula = i >= 'a' && i <= 'z';
@@ -41,7 +27,6 @@ TEST(UtilidadesTeste, ItosEUpperCase)
             << "byte " << i;
     }
     EXPECT_EQ(upperCase(std::string("a\0b\xe9z", 5)), std::string("A\0B\xe9Z", 5));
-    EXPECT_EQ(upperCase(""), "");
 }
 
 TEST(UtilidadesTeste, ListaPelaExtensao)
@@ -51,52 +36,38 @@ TEST(UtilidadesTeste, ListaPelaExtensao)
                              "semponto", "x.bmpx", "x.bm", "x."}) {
         dir.escreve(nome, "");
     }
-    std::filesystem::create_directory(dir.caminho("sub.bmp"));
-    const std::string raiz = dir.caminho("");
-
-    Nomes lista;
-    EXPECT_EQ(listaDiretorio(raiz, lista, "bmp", false), 0);
-    EXPECT_EQ(ordenados(lista),
-              (Nomes{".bmp", "X.BMP", "a.b.bmp", "bmp", "sub.bmp", "x.Bmp", "x.bmp"}));
-
-    lista = {"antes"};  // appended after what the list holds
-    EXPECT_EQ(listaDiretorio(raiz, lista, "bmp", true), 0);
-    EXPECT_EQ(lista.front(), "antes");
-    EXPECT_EQ(ordenados(lista), (Nomes{".bmp", "a.b.bmp", "antes", "bmp", "sub.bmp", "x.bmp"}));
-
-    lista.clear();
-    EXPECT_EQ(listaDiretorio(raiz, lista, "BMP", true), 0);
-    EXPECT_EQ(ordenados(lista), (Nomes{"X.BMP"}));
-
-    lista.clear();
-    EXPECT_EQ(listaDiretorio(raiz, lista, "BmP", false), 0);
-    EXPECT_EQ(lista.size(), 7u);
-
-    lista.clear();
-    EXPECT_EQ(listaDiretorio(raiz, lista, "semponto", false), 0);
-    EXPECT_EQ(lista, (Nomes{"semponto"}));
-
-    lista.clear();
-    EXPECT_EQ(listaDiretorio(raiz, lista, "", false), 0);
-    EXPECT_EQ(ordenados(lista),
-              (Nomes{".", "..", ".bmp", "X.BMP", "a.b.bmp", "bmp", "bmp.txt", "semponto",
-                     "sub.bmp", "x.", "x.Bmp", "x.bm", "x.bmp", "x.bmpx"}));
+    std::filesystem::create_directory(dir.caminho("sub.bmp"));  // entry types are not looked at
+    const struct {
+        const char* extensao;
+        bool exato;
+        Nomes achados;
+    } casos[] = {
+        {"BmP", false, {".bmp", "X.BMP", "a.b.bmp", "bmp", "sub.bmp", "x.Bmp", "x.bmp"}},
+        {"bmp", true, {".bmp", "a.b.bmp", "bmp", "sub.bmp", "x.bmp"}},
+        {"BMP", true, {"X.BMP"}},
+        {"semponto", false, {"semponto"}},
+        {"", false, {".", "..", ".bmp", "X.BMP", "a.b.bmp", "bmp", "bmp.txt", "semponto",
+                     "sub.bmp", "x.", "x.Bmp", "x.bm", "x.bmp", "x.bmpx"}},
+    };
+    for (const auto& caso : casos) {
+        Nomes lista{"antes"};  // appended after what the list holds
+        EXPECT_EQ(listaDiretorio(dir.caminho(""), lista, caso.extensao, caso.exato), 0);
+        ASSERT_EQ(lista.front(), "antes");
+        std::sort(lista.begin() + 1, lista.end());
+        EXPECT_EQ(Nomes(lista.begin() + 1, lista.end()), caso.achados) << caso.extensao;
+    }
 }
 
 TEST(UtilidadesTeste, DiretorioQueNaoAbre)
 {
     DiretorioTemporario dir;
-    const std::string falta = dir.caminho("falta");
     Nomes lista{"intacta"};
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(listaDiretorio(falta, lista, "bmp", false), 2);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Erro(2) abrindo " + falta + "\n");
-    EXPECT_EQ(lista, (Nomes{"intacta"}));
-
-    const std::string arquivo = dir.escreve("arquivo", "");
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(listaDiretorio(arquivo, lista, "", false), ENOTDIR);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "Erro(" + std::to_string(ENOTDIR) + ") abrindo " + arquivo + "\n");
-    EXPECT_EQ(lista, (Nomes{"intacta"}));
+    for (const auto& [caminho, erro] : {std::pair{dir.caminho("falta"), ENOENT},
+                                        std::pair{dir.escreve("arquivo", ""), ENOTDIR}}) {
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(listaDiretorio(caminho, lista, "bmp", false), erro);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(),
+                  "Erro(" + std::to_string(erro) + ") abrindo " + caminho + "\n");
+        EXPECT_EQ(lista, (Nomes{"intacta"}));
+    }
 }
