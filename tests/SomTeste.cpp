@@ -100,19 +100,7 @@ TEST_F(SomTeste, CarregaETocaComESemForcar)
     EXPECT_EQ(nullptr, som.retornaSom(0));
 }
 
-TEST_F(SomTeste, CanalTocandoComSlotVazioNaoTocaEmNada)
-{
-    CSom som;
-    som.carregaSom(longo, 2, true);
-    som.tocaSom(2, -1, false);
-    // Another sound plays on channel 3 outside the slot table: slot 3 itself is empty.
-    Mix_PlayChannelTimed(3, som.retornaSom(2), -1, -1);
-    som.carregaSom(curto, 3, false);
-    EXPECT_EQ(nullptr, som.retornaSom(3));
-    EXPECT_NE(0, Mix_Playing(3));
-}
-
-TEST_F(SomTeste, SlotForaDaTabelaERecusado)
+TEST_F(SomTeste, SlotForaDaTabelaOuVazioNaoTocaEmNada)
 {
     CSom som;
     som.carregaSom(longo, 8, true);
@@ -126,6 +114,13 @@ TEST_F(SomTeste, SlotForaDaTabelaERecusado)
     EXPECT_EQ(nullptr, som.retornaSom(8));
     for (int canal = 0; canal < 8; ++canal)
         EXPECT_EQ(0, Mix_Playing(canal));
+
+    // Channel 3 plays a sound that is not slot 3's, and slot 3 is empty: nothing to touch.
+    som.carregaSom(longo, 2, true);
+    Mix_PlayChannelTimed(3, som.retornaSom(2), -1, -1);
+    som.carregaSom(curto, 3, false);
+    EXPECT_EQ(nullptr, som.retornaSom(3));
+    EXPECT_NE(0, Mix_Playing(3));
 }
 
 TEST_F(SomTeste, MusicaFadeEmMilissegundosEFaltaDeArquivo)
