@@ -19,8 +19,8 @@ std::string extensaoDe(const std::string& nome)
 
 }  // namespace
 
-int listaDiretorio(std::string diretorio, std::vector<std::string>& lista, std::string extensao,
-                   bool exato)
+int listaDiretorio(const std::string& diretorio, std::vector<std::string>& lista,
+                   const std::string& extensao, bool exato)
 {
     DIR* dir = opendir(diretorio.c_str());
     if (dir == nullptr) {

@@ -11,7 +11,7 @@
 // every entry, "." and ".." included, when extensao is empty. exato false ignores letter
 // case. Entry types are not looked at. Returns 0, or the system error number after printing
 // "Erro(<n>) abrindo <diretorio>" on standard output when the directory cannot be opened.
-int listaDiretorio(std::string diretorio, std::vector<std::string>& lista, std::string extensao,
-                   bool exato);
+int listaDiretorio(const std::string& diretorio, std::vector<std::string>& lista,
+                   const std::string& extensao, bool exato);
 
 #endif
