@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -144,6 +145,16 @@ std::string arpeja(const std::string& acordes, const std::string& padrao)
         }
     }
     return saida;
+}
+
+Faixa faixa(const char* nome, const Instrumento& ins, std::string notas, int ticksPorPasso)
+{
+    Faixa f;
+    f.nome = nome;
+    f.instrumento = ins;
+    f.notas = std::move(notas);
+    f.ticksPorPasso = ticksPorPasso;
+    return f;
 }
 
 std::string repete(const std::string& texto, int vezes)

@@ -56,6 +56,10 @@ struct Faixa {
     int transposicao = 0;        // semitones
 };
 
+// A track of `notas` played by `ins`, each token lasting ticksPorPasso ticks; the other
+// fields keep their defaults.
+Faixa faixa(const char* nome, const Instrumento& ins, std::string notas, int ticksPorPasso);
+
 struct Peca {
     std::string titulo;
     float bpm = 120.0f;

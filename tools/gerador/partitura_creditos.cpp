@@ -73,16 +73,6 @@ std::string acompanha(const char* inicio, const char* fim, const char* fim2, con
     return forma(comeco + arpeja(fim, padrao), comeco + arpeja(fim2, padrao), arpeja(b, padraoB));
 }
 
-Faixa faixa(const char* nome, const Instrumento& ins, std::string notas, int ticksPorPasso)
-{
-    Faixa f;
-    f.nome = nome;
-    f.instrumento = ins;
-    f.notas = std::move(notas);
-    f.ticksPorPasso = ticksPorPasso;
-    return f;
-}
-
 Instrumento lider()
 {
     Instrumento i;

@@ -59,16 +59,6 @@ std::string pausa(int compassos, int passosPorCompasso)
     return repete(".", compassos * passosPorCompasso);
 }
 
-Faixa faixa(const char* nome, const Instrumento& ins, std::string notas, int ticksPorPasso)
-{
-    Faixa f;
-    f.nome = nome;
-    f.instrumento = ins;
-    f.notas = std::move(notas);
-    f.ticksPorPasso = ticksPorPasso;
-    return f;
-}
-
 Instrumento tapete()
 {
     Instrumento i;

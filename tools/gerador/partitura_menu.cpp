@@ -66,16 +66,6 @@ std::string secao(const char* ritmo, const char* virada)
     return repete(ritmo, 7) + (virada ? virada : ritmo) + " ";
 }
 
-Faixa faixa(const char* nome, const Instrumento& ins, std::string notas, int ticksPorPasso)
-{
-    Faixa f;
-    f.nome = nome;
-    f.instrumento = ins;
-    f.notas = std::move(notas);
-    f.ticksPorPasso = ticksPorPasso;
-    return f;
-}
-
 Instrumento lider()
 {
     Instrumento i;

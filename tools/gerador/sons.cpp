@@ -24,13 +24,10 @@ constexpr float PICO_FOCO_DB = -6.0f;
 constexpr float PICO_ESCOLHA_DB = -4.0f;
 constexpr float PICO_SUCESSO_DB = -3.0f;
 
-Faixa faixa(const char* nome, const Instrumento& ins, const char* notas)
+// One sixteenth per token and no beat accents: an effect has no bar to accent.
+Faixa efeito(const char* nome, const Instrumento& ins, const char* notas)
 {
-    Faixa f;
-    f.nome = nome;
-    f.instrumento = ins;
-    f.notas = notas;
-    f.ticksPorPasso = 1;
+    Faixa f = faixa(nome, ins, notas, 1);
     f.acento = 0.0f;
     return f;
 }
@@ -53,8 +50,8 @@ Peca foco()
     Instrumento corpo = pulso;
     corpo.onda = Onda::Triangulo;
     corpo.volume = 0.35f;
-    p.faixas.push_back(faixa("pulso", pulso, "e6"));
-    p.faixas.push_back(faixa("corpo", corpo, "e5"));
+    p.faixas.push_back(efeito("pulso", pulso, "e6"));
+    p.faixas.push_back(efeito("corpo", corpo, "e5"));
     return p;
 }
 
@@ -78,8 +75,8 @@ Peca escolha()
     Instrumento fino = pulso;
     fino.ciclo = 0.125f;
     fino.volume = 0.25f;
-    p.faixas.push_back(faixa("pulso", pulso, "f5 a5 c6 f6 -"));
-    p.faixas.push_back(faixa("fino", fino, ". . . c6+a6 -"));
+    p.faixas.push_back(efeito("pulso", pulso, "f5 a5 c6 f6 -"));
+    p.faixas.push_back(efeito("fino", fino, ". . . c6+a6 -"));
     return p;
 }
 
@@ -108,7 +105,7 @@ Peca sucesso()
     lider.volume = 0.4f;
     lider.pan = -0.2f;
     lider.envio = 0.35f;
-    p.faixas.push_back(faixa("lider", lider, "c6 . f6 . a6 . c7 - - - -"));
+    p.faixas.push_back(efeito("lider", lider, "c6 . f6 . a6 . c7 - - - -"));
 
     Instrumento acorde = lider;
     acorde.ciclo = 0.5f;
@@ -116,13 +113,13 @@ Peca sucesso()
     acorde.corte = 3500.0f;
     acorde.volume = 0.18f;
     acorde.pan = 0.25f;
-    p.faixas.push_back(faixa("acorde", acorde, ". . . . . . f5+a5+c6 - - - -"));
+    p.faixas.push_back(efeito("acorde", acorde, ". . . . . . f5+a5+c6 - - - -"));
 
     Instrumento baixo;
     baixo.onda = Onda::Triangulo;
     baixo.envelope = {0.002f, 0.3f, 0.4f, 0.2f};
     baixo.volume = 0.5f;
-    p.faixas.push_back(faixa("baixo", baixo, "f3 . c4 . f3 . f4 - - - -"));
+    p.faixas.push_back(efeito("baixo", baixo, "f3 . c4 . f3 . f4 - - - -"));
 
     Instrumento sino;
     sino.onda = Onda::FM;
@@ -133,7 +130,7 @@ Peca sucesso()
     sino.volume = 0.22f;
     sino.pan = 0.5f;
     sino.envio = 0.5f;
-    p.faixas.push_back(faixa("sino", sino, ". . . . . . . . a6 c7 f7"));
+    p.faixas.push_back(efeito("sino", sino, ". . . . . . . . a6 c7 f7"));
 
     Instrumento prato;
     prato.onda = Onda::Ruido;
@@ -142,7 +139,7 @@ Peca sucesso()
     prato.duracaoFixa = 0.4f;
     prato.volume = 0.12f;
     prato.envio = 0.3f;
-    p.faixas.push_back(faixa("prato", prato, ". . . . . . x"));
+    p.faixas.push_back(efeito("prato", prato, ". . . . . . x"));
     return p;
 }
 
