@@ -15,6 +15,13 @@ namespace {
 const int CELULA = 60;
 const int BORDA_TABULEIRO = 80;
 
+std::string primeiraFigura()
+{
+    std::vector<std::string> nomes;
+    listaDiretorio("data/bg", nomes, "bmp", false);
+    return nomes.empty() ? std::string() : nomes.front();
+}
+
 // A screen that draws what the game screen draws in a playing frame.
 class TelaMedida : public CModulo {
 public:
@@ -45,19 +52,10 @@ public:
     }
 
 private:
-    static std::string primeiraFigura();
-
     CSpriteAnimado figura;
     CTexto texto;
     CAcumulador cronometro;
 };
-
-std::string TelaMedida::primeiraFigura()
-{
-    std::vector<std::string> nomes;
-    listaDiretorio("data/bg", nomes, "bmp", false);
-    return nomes.empty() ? std::string() : nomes.front();
-}
 
 CModulo* criaTelaMedida()
 {

@@ -3,6 +3,8 @@
 
 #include <zlib.h>
 
+#include "engine/media/pixela.h"
+
 #include <cstdio>
 #include <vector>
 
@@ -27,17 +29,6 @@ void bloco(std::FILE* f, const char* tipo, const std::vector<unsigned char>& dad
     std::fwrite(v.data(), 1, v.size(), f);
 }
 
-Uint32 lePixel(SDL_Surface* s, int x, int y)
-{
-    const Uint8* p = static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
-    switch (s->format->BytesPerPixel) {
-    case 1: return *p;
-    case 2: return *reinterpret_cast<const Uint16*>(p);
-    case 3: return p[0] | (p[1] << 8) | (p[2] << 16);
-    default: return *reinterpret_cast<const Uint32*>(p);
-    }
-}
-
 }  // namespace
 
 bool salvaPng(SDL_Surface* s, const std::string& caminho, int escala)
@@ -46,18 +37,16 @@ bool salvaPng(SDL_Surface* s, const std::string& caminho, int escala)
     const int altura = s->h * escala;
     std::vector<unsigned char> cru;
     cru.reserve(static_cast<size_t>(altura) * (largura * 3 + 1));
-    SDL_LockSurface(s);
     for (int y = 0; y < altura; ++y) {
         cru.push_back(0);  // no filter
         for (int x = 0; x < largura; ++x) {
             Uint8 r, g, b;
-            SDL_GetRGB(lePixel(s, x / escala, y / escala), s->format, &r, &g, &b);
+            SDL_GetRGB(pixela(s, x / escala, y / escala), s->format, &r, &g, &b);
             cru.push_back(r);
             cru.push_back(g);
             cru.push_back(b);
         }
     }
-    SDL_UnlockSurface(s);
 
     uLongf tamanho = compressBound(cru.size());
     std::vector<unsigned char> comprimido(tamanho);
