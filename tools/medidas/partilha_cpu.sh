@@ -2,14 +2,15 @@
 # partilha_cpu.sh BINARIO [SEGUNDOS] [RAIZ]: starts the game binary on SDL's dummy drivers from
 # RAIZ (where data/ lives; the repository root by default), lets it settle for a second, then
 # reads its CPU time from /proc over SEGUNDOS (10) of wall time and prints the share of one core
-# it used, in percent. Linux only.
+# it used, in percent. PREFIXO is put before the command (e.g. "chrt -f 5" to keep other
+# processes from skewing the figure). Linux only.
 set -euo pipefail
 binario=$(realpath "$1")
 segundos=${2:-10}
 raiz=${3:-$(dirname "$0")/../..}
 cd "$raiz"
 
-SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$binario" >/dev/null 2>&1 &
+SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ${PREFIXO:-} "$binario" >/dev/null 2>&1 &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
