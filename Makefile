@@ -1,12 +1,13 @@
 # Entry points for a fresh Debian machine:
 #   make run    installs what is missing, builds, and starts the game from this directory
 #   make test   installs what is missing, builds, runs the fuzzer briefly and every test
+#   make pacote the game's folder as build/corvela-<version>-<arch>.tar.gz
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
 FUZZ_SEGUNDOS ?= 20
 
-.PHONY: deps build run test fuzz dados clean
+.PHONY: deps build run test fuzz dados pacote clean
 
 deps:
 	@tools/dependencias.sh
@@ -34,6 +35,9 @@ fuzz: deps
 # Writes every file of data/ again from the generator.
 dados: build
 	cmake --build $(BUILD) --target dados
+
+pacote: build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)

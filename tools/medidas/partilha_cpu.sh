@@ -12,7 +12,7 @@ cd "$raiz"
 
 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ${PREFIXO:-} "$binario" >/dev/null 2>&1 &
 pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
+trap 'kill -KILL "$pid" 2>/dev/null || true' EXIT  # SDL turns TERM into an event the game ignores
 
 # utime + stime, fields 14 and 15 after the command name (which ends the first ')').
 tiques() { sed 's/^.*) //' "/proc/$pid/stat" | awk '{print $12 + $13}'; }
