@@ -1,6 +1,7 @@
 // Corvela: the game's project and its module table.
 #include "game/Corvela.h"
 
+#include "game/Jogo.h"
 #include "game/TelaEspera.h"
 
 namespace {
@@ -12,6 +13,11 @@ CModulo* criaTelaEspera()
     return new TelaEspera;
 }
 
+CModulo* criaJogo()
+{
+    return new Jogo;
+}
+
 }  // namespace
 
 Corvela::Corvela()
@@ -20,6 +26,7 @@ Corvela::Corvela()
     dificuldade = DIFICULDADE_INICIAL;
     for (FabricaModulo& fabrica : fabricas)
         fabrica = criaTelaEspera;
+    fabricas[JOGO] = criaJogo;
 }
 
 void Corvela::finalizacao()
