@@ -4,8 +4,6 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-
 #include "tests/Resolvedor.h"
 #include "tests/TelaJogo.h"
 
@@ -13,16 +11,6 @@ namespace {
 
 class Jogando : public TelaJogo {
 protected:
-    // Every key down in one frame, every key up with the next.
-    void juntas(std::initializer_list<SDLKey> teclas)
-    {
-        for (SDLKey k : teclas)
-            apoio::empurraTecla(k, true);
-        quadro();
-        for (SDLKey k : teclas)
-            apoio::empurraTecla(k, false);
-    }
-
     // Whether the board area shows the current picture whole, pixel for pixel.
     bool mostraFiguraInteira()
     {
@@ -76,10 +64,8 @@ TEST_F(Jogando, VitoriaContaTocaOSomEMostraClear)
 
     // On "CLEAR!" the time stands and only the action key is heard.
     const Uint32 parado = tempo();
-    aperta(SDLK_ESCAPE);
-    aperta(SDLK_RETURN);
-    aperta(SDLK_RIGHT);
-    aperta(SDLK_BACKSPACE);
+    for (SDLKey k : {SDLK_ESCAPE, SDLK_RETURN, SDLK_RIGHT, SDLK_BACKSPACE})
+        aperta(k);
     quadro();
     EXPECT_EQ(parado, tempo());
     EXPECT_EQ(-1, projeto.retornaProxModulo());
@@ -148,9 +134,16 @@ TEST_F(Jogando, CursorDaVoltaNasQuatroBordas)
             EXPECT_EQ(j == 15 ? 0 : j + 1, tab().retornaSelecionado())
                 << "from " << p << " with key " << t.tecla;
         }
-    tab().seleciona(5);
-    juntas({SDLK_UP, SDLK_RIGHT});
-    EXPECT_EQ(6, tab().retornaSelecionado()) << "right goes first";
+    // Two keys in one frame: only the first in the order right, left, down, up, action.
+    const struct { SDLKey primeira, segunda; unsigned esperado; } pares[] = {
+        {SDLK_RIGHT, SDLK_LEFT, 6}, {SDLK_LEFT, SDLK_DOWN, 4}, {SDLK_DOWN, SDLK_UP, 9},
+        {SDLK_UP, SDLK_LCTRL, 1}};
+    for (const auto& par : pares) {
+        tab().seleciona(5);
+        aperta({par.segunda, par.primeira});
+        EXPECT_EQ(par.esperado, tab().retornaSelecionado()) << par.primeira << " goes first";
+    }
+    EXPECT_EQ(0u, jogo().retornaMovimentos());
 }
 
 TEST_F(Jogando, UmaTeclaPorQuadroNaOrdemDaTabela)
@@ -166,14 +159,10 @@ TEST_F(Jogando, UmaTeclaPorQuadroNaOrdemDaTabela)
     EXPECT_EQ(0, tab().retornaBloco(3, 2).numero);
 
     tab().seleciona(11);
-    juntas({SDLK_RETURN, SDLK_BACKSPACE, SDLK_LCTRL, SDLK_RIGHT});
-    EXPECT_EQ(12, tab().retornaSelecionado());
-    EXPECT_EQ(0u, jogo().retornaMovimentos());
-    tab().seleciona(11);
-    juntas({SDLK_RETURN, SDLK_BACKSPACE, SDLK_LCTRL});
+    aperta({SDLK_RETURN, SDLK_BACKSPACE, SDLK_LCTRL});
     EXPECT_EQ(1u, jogo().retornaMovimentos());
     EXPECT_FALSE(tab().retornaAjuda());
-    juntas({SDLK_RETURN, SDLK_BACKSPACE});
+    aperta({SDLK_RETURN, SDLK_BACKSPACE});
     EXPECT_TRUE(tab().retornaAjuda());
     EXPECT_FALSE(jogo().retornaPausado());
     aperta(SDLK_BACKSPACE);
@@ -189,9 +178,8 @@ TEST_F(Jogando, PausaEscondeOTabuleiroEParaOTempo)
     EXPECT_FALSE(tabuleiroVazio());
     const Uint32 t = tempo();
     const unsigned selecionado = tab().retornaSelecionado();
-    aperta(SDLK_RIGHT);
-    aperta(SDLK_LCTRL);
-    aperta(SDLK_ESCAPE);
+    for (SDLKey k : {SDLK_RIGHT, SDLK_LCTRL, SDLK_ESCAPE})
+        aperta(k);
     quadro();
     EXPECT_EQ(t, tempo());
     EXPECT_EQ(selecionado, tab().retornaSelecionado());
@@ -261,11 +249,8 @@ TEST_F(Jogando, SemFigurasSoAVoltaFuncionaEOTabuleiroDizOQueFalta)
             aperta(k);
         quadro();
         EXPECT_EQ(0u, jogo().retornaVitorias()) << "the unshuffled board is no win";
-        EXPECT_EQ(0u, jogo().retornaMovimentos());
-        EXPECT_EQ(0, tab().retornaSelecionado());
-        EXPECT_FALSE(tab().retornaAjuda());
-        EXPECT_FALSE(jogo().retornaPausado());
-        EXPECT_FALSE(jogo().retornaLimpo());
+        EXPECT_EQ(0u, jogo().retornaMovimentos() + tab().retornaSelecionado());
+        EXPECT_FALSE(tab().retornaAjuda() || jogo().retornaPausado() || jogo().retornaLimpo());
         EXPECT_TRUE(temTinta(tela(), 0, 0, ESQUERDA_TABULEIRO, 240)) << "the panel";
 
         // Three lines of white text, centred in the board's square.

@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -79,18 +81,16 @@ protected:
     Uint32 tempo() { return jogo().retornaTemporizador().retornaTempo(); }
 
     void quadro() { projeto.executaQuadro(); }
-    // The key goes down in the next frame; its release arrives with the frame after.
-    void aperta(SDLKey tecla)
+    // The keys go down together in the next frame; their release arrives with the frame after.
+    void aperta(std::initializer_list<SDLKey> teclas)
     {
-        apoio::empurraTecla(tecla, true);
+        for (SDLKey k : teclas)
+            apoio::empurraTecla(k, true);
         quadro();
-        apoio::empurraTecla(tecla, false);
+        for (SDLKey k : teclas)
+            apoio::empurraTecla(k, false);
     }
-    void solta(SDLKey tecla)
-    {
-        apoio::empurraTecla(tecla, false);
-        quadro();
-    }
+    void aperta(SDLKey tecla) { aperta({tecla}); }
     // Moves the cursor with the right key to p, then presses the action key there.
     void aciona(unsigned p)
     {
@@ -106,25 +106,18 @@ protected:
     }
 
     // Runs playing frames until the game's timer reads alvo ms. Each frame adds what the
-    // clock counted for the frame before, 33 to 50 ms, so the steps are planned one ahead.
+    // clock counted for the frame before, so the clock is let count long frames meanwhile.
     void tempoAte(Uint32 alvo)
     {
+        CRelogio* relogio = projeto.retornaRelogio();
+        relogio->ajustaIntervalos(1, alvo);
         while (tempo() != alvo) {
-            const Uint32 proximo = projeto.retornaRelogio()->retornaIntervalo();
-            ASSERT_GE(alvo, tempo() + proximo);
-            const Uint32 resto = alvo - tempo() - proximo;
-            // The next step must leave a remainder that 33 to 50 ms steps still reach.
-            ticks.passo = 50;
-            if (resto >= 33 && resto <= 50)
-                ticks.passo = resto;
-            else if (resto >= 66 && resto <= 83)
-                ticks.passo = resto - 33;
-            else if (resto > 100 && resto < 116)
-                ticks.passo = resto - 66;
-            else
-                ASSERT_TRUE(resto == 0 || resto > 83) << resto << " ms cannot be reached";
+            ASSERT_GE(alvo, tempo() + relogio->retornaIntervalo());
+            ticks.passo = std::max<Uint32>(alvo - tempo() - relogio->retornaIntervalo(), 1);
             quadro();
         }
+        relogio->ajustaIntervalos(CRelogio::INTERVALO_MIN_PADRAO, CRelogio::INTERVALO_MAX_PADRAO);
+        ticks.passo = CRelogio::INTERVALO_MIN_PADRAO;
     }
 
     // From a playing board, a win counted with exactly movimentosAlvo moves at a timer of
