@@ -88,6 +88,11 @@ private:
     std::vector<std::string> imagens;
     std::string imagemAtual;
 
+    // A 60x60 flat grey cell at (x, y): a tile's stand-in when the picture is missing.
+    void desenhaCelulaLisa(SDL_Surface* tela, int x, int y);
+    // The tile's number in white with its top-left corner at (x, y); nothing without a font.
+    void escreveNumero(SDL_Surface* tela, int x, int y, Uint8 numero);
+
     Tabuleiro(const Tabuleiro&) = delete;
     Tabuleiro& operator=(const Tabuleiro&) = delete;
 };
