@@ -243,7 +243,9 @@ TEST_F(Jogando, SemFigurasSoAVoltaFuncionaEOTabuleiroDizOQueFalta)
         dados.figura("largo.bmp", 320, 240, {0, 0, 200});
         if (semPasta)
             std::filesystem::remove_all("data/bg");
+        testing::internal::CaptureStderr();
         entra(Jogo::NORMAL);
+        EXPECT_NE(std::string::npos, testing::internal::GetCapturedStderr().find("data/bg"));
         ASSERT_TRUE(tab().retornaImagens().empty());
         for (SDLKey k : {SDLK_RIGHT, SDLK_DOWN, SDLK_LCTRL, SDLK_BACKSPACE, SDLK_RETURN})
             aperta(k);
