@@ -4,6 +4,8 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/Resolvedor.h"
 #include "tests/TelaJogo.h"
 

@@ -1,16 +1,14 @@
-// TelaJogo: what the game-screen tests share: the project driven one frame at a time with
-// real key events and a scripted tick source, the board arranged through its own operations,
-// text read back from the screen's pixels, and a data/ tree of the test's own pictures.
-// Depends on gtest, Corvela, Jogo, TelaEspera and the media test support.
+// TelaJogo: the game-screen tests' fixture: the project driven one frame at a time with real
+// key events and a scripted tick source, the board arranged through its own operations, and
+// text read back from the screen's pixels. Depends on gtest, Corvela, Jogo, TelaEspera and
+// the media test support.
 #ifndef CORVELA_TESTES_TELAJOGO_H
 #define CORVELA_TESTES_TELAJOGO_H
 
 #include <SDL.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -20,6 +18,7 @@
 #include "game/Jogo.h"
 #include "game/TelaEspera.h"
 #include "tests/Apoio.h"
+#include "tests/DadosProprios.h"
 #include "tests/MidiaTeste.h"
 
 const Cor VERDE = {0, 255, 0};
@@ -27,33 +26,6 @@ const Cor CIANO = {100, 255, 255};
 const Cor BRANCO = {255, 255, 255};
 const int ESQUERDA_TABULEIRO = 80;
 const int LADO_TABULEIRO = 240;
-
-// A scratch working directory whose data/ holds the worktree's assets and a bg/ of the
-// test's own pictures; the working directory is restored when it goes.
-class DadosProprios {
-public:
-    DadosProprios() : origem(std::filesystem::current_path())
-    {
-        namespace fs = std::filesystem;
-        fs::create_directories(temp.caminho("data/bg"));
-        for (const char* pasta : {"gfx", "fonts", "music", "sfx"})
-            fs::create_directory_symlink(origem / "data" / pasta, temp.caminho("data/") + pasta);
-        fs::current_path(temp.caminho(""));
-    }
-    ~DadosProprios() { std::filesystem::current_path(origem); }
-
-    // A w x h BMP of one colour in data/bg.
-    void figura(const std::string& nome, int w, int h, Cor cor) const
-    {
-        Superficie s = novaSuperficie(24, w, h);
-        SDL_FillRect(s.get(), nullptr, SDL_MapRGB(s->format, cor.r, cor.g, cor.b));
-        SDL_SaveBMP(s.get(), temp.caminho("data/bg/" + nome).c_str());
-    }
-
-private:
-    std::filesystem::path origem;
-    DiretorioTemporario temp;
-};
 
 class TelaJogo : public ::testing::Test {
 protected:
