@@ -43,6 +43,16 @@ Bloco* vizinho(Bloco* b, int d)
     }
 }
 
+// A 60x60 flat grey cell at (x, y): a tile's stand-in when the picture is missing.
+void desenhaCelulaLisa(SDL_Surface* tela, int x, int y)
+{
+    SDL_Rect borda = {static_cast<Sint16>(x), static_cast<Sint16>(y), LADO_QUADRO, LADO_QUADRO};
+    SDL_FillRect(tela, &borda, SDL_MapRGB(tela->format, CINZA_BORDA, CINZA_BORDA, CINZA_BORDA));
+    SDL_Rect miolo = {static_cast<Sint16>(x + 1), static_cast<Sint16>(y + 1), LADO_QUADRO - 2,
+                      LADO_QUADRO - 2};
+    SDL_FillRect(tela, &miolo, SDL_MapRGB(tela->format, CINZA_CELULA, CINZA_CELULA, CINZA_CELULA));
+}
+
 }  // namespace
 
 Tabuleiro::Tabuleiro()
@@ -234,15 +244,6 @@ void Tabuleiro::exibe(bool jogando)
     }
 }
 
-void Tabuleiro::desenhaCelulaLisa(SDL_Surface* tela, int x, int y)
-{
-    SDL_Rect borda = {static_cast<Sint16>(x), static_cast<Sint16>(y), LADO_QUADRO, LADO_QUADRO};
-    SDL_FillRect(tela, &borda, SDL_MapRGB(tela->format, CINZA_BORDA, CINZA_BORDA, CINZA_BORDA));
-    SDL_Rect miolo = {static_cast<Sint16>(x + 1), static_cast<Sint16>(y + 1), LADO_QUADRO - 2,
-                      LADO_QUADRO - 2};
-    SDL_FillRect(tela, &miolo, SDL_MapRGB(tela->format, CINZA_CELULA, CINZA_CELULA, CINZA_CELULA));
-}
-
 // A missing font leaves the numbers out quietly rather than reporting it for every tile of
 // every frame.
 void Tabuleiro::escreveNumero(SDL_Surface* tela, int x, int y, Uint8 numero)
@@ -259,7 +260,8 @@ void Tabuleiro::listaImagensDir()
     std::vector<std::string> nomes;
     listaDiretorio(DIRETORIO_IMAGENS, nomes, "bmp", false);
     for (const std::string& nome : nomes) {
-        SDL_RWops* arquivo = SDL_RWFromFile((std::string(DIRETORIO_IMAGENS) + "/" + nome).c_str(), "rb");
+        const std::string caminho = std::string(DIRETORIO_IMAGENS) + "/" + nome;
+        SDL_RWops* arquivo = SDL_RWFromFile(caminho.c_str(), "rb");
         if (arquivo == nullptr)
             continue;
         SDL_Surface* s = SDL_LoadBMP_RW(arquivo, 1);
