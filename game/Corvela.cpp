@@ -3,8 +3,8 @@
 
 #include "game/Apresentacao.h"
 #include "game/Creditos.h"
+#include "game/Jogo.h"
 #include "game/Menu.h"
-#include "game/TelaEspera.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ Corvela::Corvela()
     dificuldade = DIFICULDADE_INICIAL;
     fabricas[APRESENTACAO] = cria<Apresentacao>;
     fabricas[MENU] = cria<Menu>;
-    fabricas[JOGO] = cria<TelaEspera>;
+    fabricas[JOGO] = cria<Jogo>;
     fabricas[CREDITOS] = cria<Creditos>;
 }
 
