@@ -54,6 +54,8 @@ for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
 [ -s "$tmp/display" ] || { echo "e2e: Xvfb did not start" >&2; cat "$tmp/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$tmp/display")"
 for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool getdisplaygeometry >/dev/null 2>&1 ||
+  { echo "e2e: the X server on $DISPLAY does not answer" >&2; cat "$tmp/xvfb.log" >&2; exit 1; }
 
 audio="$tmp/audio.raw"
 (cd "$raiz" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$audio" \
@@ -66,7 +68,12 @@ for _ in $(seq 100); do
   [ -n "$janela" ] && break
   sleep 0.1
 done
-[ -n "$janela" ] || { echo "e2e: no window titled \"SDL Corvela\"" >&2; cat "$tmp/stderr" >&2; exit 1; }
+[ -n "$janela" ] || {
+  echo "e2e: no window titled \"SDL Corvela\" on $DISPLAY" >&2
+  cat "$tmp/stderr" "$tmp/xvfb.log" >&2
+  kill -0 "$xvfb_pid" 2>/dev/null || echo "e2e: the X server has gone" >&2
+  exit 1
+}
 # SDL 1.2 sees keys only once its window has the input focus.
 xdotool windowfocus --sync "$janela"
 
