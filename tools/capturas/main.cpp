@@ -12,7 +12,9 @@
 #include "folha.h"
 #include "game/Corvela.h"
 #include "game/Creditos.h"
+#include "game/Jogo.h"
 #include "game/Menu.h"
+#include "game/Tabuleiro.h"
 
 namespace {
 
@@ -112,6 +114,50 @@ bool menu(Partida& partida, const std::string& saida)
     return folha.salva(saida + "/previa-menu.png");
 }
 
+// The action key on "Normal", then a game on a board laid out by hand (the game's own shuffle
+// draws on the time of day): two moves made with the keys and six seconds of play; the tile
+// numbers; and "CLEAR!" after the move that solves a board one move from whole. Then back to
+// the menu.
+bool jogo(Partida& partida, const std::string& saida)
+{
+    // Positions run 1..15 in reading order, 0 is the bottom-right cell. From the solved board
+    // the hole walks up, left, down and right, ending at position 15.
+    const unsigned CAMINHO_DO_BURACO[] = {12, 11, 7, 6, 10, 14, 15};
+    const unsigned ACIMA_DO_BURACO = 11;
+    const int SEIS_SEGUNDOS = 6000 / QUADRO_MS;
+    const unsigned LADO = 4;
+
+    empurraTecla(SDLK_LCTRL, true);
+    empurraTecla(SDLK_LCTRL, false);
+    partida.quadros(1);
+    if (!partida.ate("Jogo"))
+        return false;
+    Tabuleiro& tabuleiro = static_cast<Jogo*>(partida.modulo())->retornaTabuleiro();
+    tabuleiro.inicializa(Corvela::LARGURA_TELA, Corvela::ALTURA_TELA, LADO);
+    for (unsigned posicao : CAMINHO_DO_BURACO)
+        tabuleiro.move(posicao);
+    tabuleiro.seleciona(ACIMA_DO_BURACO);
+    Folha folha(3, 1);
+    partida.aperta(SDLK_LCTRL);  // the tile above the hole moves down
+    partida.aperta(SDLK_LEFT);
+    partida.aperta(SDLK_LCTRL);  // the tile left of the new hole moves right
+    partida.quadros(SEIS_SEGUNDOS);
+    folha.copiaTela(0);
+    partida.aperta(SDLK_BACKSPACE);
+    folha.copiaTela(1);
+
+    tabuleiro.inicializa(Corvela::LARGURA_TELA, Corvela::ALTURA_TELA, LADO);
+    tabuleiro.move(LADO * (LADO - 1));  // tile 12 down into the bottom-right cell
+    tabuleiro.seleciona(0);
+    partida.aperta(SDLK_LCTRL);
+    partida.quadros(1);
+    folha.copiaTela(2);
+    partida.aperta(SDLK_LCTRL);  // the next game: the back key is heard only while playing
+    partida.aperta(SDLK_ESCAPE);
+    partida.quadros(1);
+    return folha.salva(saida + "/previa-jogo.png") && partida.ate("Menu");
+}
+
 // Down twice to "Credits", the action key, then the first frame of each page.
 bool creditos(Partida& partida, const std::string& saida)
 {
@@ -154,7 +200,7 @@ int main(int argc, char** argv)
     if (!partida.inicia())
         return 1;
     const bool ok = apresentacao(partida, saida) && menu(partida, saida) &&
-                    creditos(partida, saida);
+                    jogo(partida, saida) && creditos(partida, saida);
     if (!ok)
         std::fprintf(stderr, "capturas: incapaz de capturar as telas em %s\n", saida.c_str());
     return ok ? 0 : 1;
