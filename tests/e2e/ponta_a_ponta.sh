@@ -11,7 +11,7 @@ set -u
 raiz=$(cd "$(dirname "$0")/../.." && pwd)
 binario=$(realpath "${1:-$raiz/build/corvela}")
 saida=$(mkdir -p "${2:-$raiz/build/e2e}" && cd "${2:-$raiz/build/e2e}" && pwd)
-rm -f "$saida"/*.png
+rm -f "$saida"/*.png "$saida"/corvela.*
 tmp=$(mktemp -d /tmp/corvela-e2e.XXXXXX)
 xvfb_pid=
 jogo_pid=
@@ -23,6 +23,8 @@ encerra() {
   [ -n "$jogo_pid" ] && kill "$jogo_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   wait 2>/dev/null
+  cp "$tmp/stdout" "$saida/corvela.stdout" 2>/dev/null
+  cp "$tmp/stderr" "$saida/corvela.stderr" 2>/dev/null
   rm -rf "$tmp"
 }
 trap encerra EXIT
@@ -47,12 +49,24 @@ for programa in Xvfb xdotool xwd convert sox; do
 done
 [ -x "$binario" ] || { echo "e2e: no corvela binary at $binario" >&2; exit 1; }
 
-# A display of our own, its number chosen by the server: 16 bits like the game's mode.
-Xvfb -displayfd 3 -screen 0 640x480x16 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
-[ -s "$tmp/display" ] || { echo "e2e: Xvfb did not start" >&2; cat "$tmp/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$tmp/display")"
+# A display of our own, 16 bits like the game's mode, on a number away from the usual :0 and
+# :99 that other X servers of the machine may take at the same moment.
+for _ in $(seq 20); do
+  numero=$((100 + RANDOM % 800))
+  [ -e "/tmp/.X$numero-lock" ] && continue
+  Xvfb ":$numero" -screen 0 640x480x16 -nolisten tcp 2>"$tmp/xvfb.log" &
+  xvfb_pid=$!
+  for _ in $(seq 50); do
+    [ -S "/tmp/.X11-unix/X$numero" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$xvfb_pid" 2>/dev/null && [ -S "/tmp/.X11-unix/X$numero" ] && break
+  kill "$xvfb_pid" 2>/dev/null
+  xvfb_pid=
+done
+[ -n "$xvfb_pid" ] || { echo "e2e: Xvfb did not start" >&2; cat "$tmp/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$numero"
 for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 xdotool getdisplaygeometry >/dev/null 2>&1 ||
   { echo "e2e: the X server on $DISPLAY does not answer" >&2; cat "$tmp/xvfb.log" >&2; exit 1; }
@@ -74,7 +88,9 @@ done
   kill -0 "$xvfb_pid" 2>/dev/null || echo "e2e: the X server has gone" >&2
   exit 1
 }
-# SDL 1.2 sees keys only once its window has the input focus.
+# SDL 1.2 sees keys only once its window has the input focus; the pointer is parked off the
+# window so that the focus alone decides where keys go.
+xdotool mousemove 600 400
 xdotool windowfocus --sync "$janela"
 
 # --- screenshots and pixels -------------------------------------------------------------
@@ -121,11 +137,14 @@ espera() {
   done
 }
 
-# aperta KEY: down for a few frames, then up (the menu moves on a key going down and acts on
-# the action key going up).
+# aperta KEY: down for several frames, then up (the screens move on a key going down and
+# act on some keys going up; a press and release seen within one frame is no press at all, so
+# the key is held long enough for a loaded machine to show the game both events apart). The
+# focus is asked for again before each key, in case anything took it.
 aperta() {
+  xdotool windowfocus --sync "$janela"
   xdotool keydown "$1"
-  sleep 0.15
+  sleep 0.3
   xdotool keyup "$1"
   sleep 0.3
 }
@@ -173,37 +192,63 @@ confere "menu: the music is playing" som "$(audio_rms 1)"
 
 aperta Control_L
 confere "game (Normal): panel and a board of sixteen cells" espera 10 03-jogo jogo_na_tela
-antes=$ultimo
-for tecla in Left Up Control_L Right Control_L Down Control_L; do aperta "$tecla"; done
-depois=$(foto 04-jogadas)
-confere "game: the moves changed the board" maior "$(difere "$antes" "$depois" 80 0 240 240)" 100
+# The shuffle is the game's own, so the hole is looked for: the cell most like buraco.bmp.
+# The cursor starts on the bottom-right cell; up and left take it to a neighbour of the hole,
+# the action key moves that tile into the hole, and the opposite arrow and the action key
+# move it back: two moves.
+convert "$raiz/data/gfx/buraco.bmp" "$tmp/buraco.png"
+celula_do_buraco() {
+  local melhor=0 menor=999999 i dif
+  for i in $(seq 0 15); do
+    dif=$(compare -metric AE -fuzz 10% \( "$1" -crop "60x60+$((80 + 60 * (i % 4)))+$((60 * (i / 4)))" +repage \) \
+      "$tmp/buraco.png" null: 2>&1 | cut -d' ' -f1)
+    [ "$dif" -lt "$menor" ] && { menor=$dif; melhor=$i; }
+  done
+  echo "$melhor"
+}
+buraco=$(celula_do_buraco "$ultimo")
+linha=$((buraco / 4))
+coluna=$((buraco % 4))
+if [ "$linha" -gt 0 ]; then vizinha=$((linha - 1)); volta=Down; else vizinha=$((linha + 1)); volta=Up; fi
+for _ in $(seq $((3 - vizinha))); do aperta Up; done
+for _ in $(seq $((3 - coluna))); do aperta Left; done
+antes=$(foto 04-cursor)
+aperta Control_L
+mudou_de() { maior "$(difere "$1" "$3" 80 0 240 240)" "$2"; }  # BEFORE MINIMUM PNG: board pixels changed
+placar_mudou() { maior "$(difere "$1" "$2" 0 175 80 20)" 0; }  # BEFORE PNG: "Moves: n" changed
+confere "game: a tile moved into the hole (cell $buraco)" espera 3 05-jogada mudou_de "$antes" 1000
+confere "game: the move was counted" placar_mudou "$antes" "$ultimo"
+uma=$ultimo
+aperta "$volta"
+aperta Control_L
+confere "game: and moved back" espera 3 06-jogadas mudou_de "$uma" 1000
+confere "game: the second move was counted" placar_mudou "$uma" "$ultimo"
 
 aperta Return
-confere "game: PAUSED in green, the board hidden" espera 3 05-pausa pausado
+confere "game: PAUSED in green, the board hidden" espera 3 07-pausa pausado
 aperta Return
-confere "game: resumed, the board back" espera 3 06-retomado jogo_na_tela
+confere "game: resumed, the board back" espera 3 08-retomado jogo_na_tela
 
-sem_ajuda=$(foto 07-sem-ajuda)
+sem_ajuda=$(foto 09-sem-ajuda)
 aperta BackSpace
-com_ajuda=$(foto 08-ajuda)
-confere "game: help numbers drawn over the tiles" maior "$(difere "$sem_ajuda" "$com_ajuda" 80 0 240 240)" 20
+confere "game: help numbers drawn over the tiles" espera 3 10-ajuda mudou_de "$sem_ajuda" 20
 
 aperta Escape
-confere "back to the menu, Normal highlighted again" espera 5 09-menu menu_normal
+confere "back to the menu, Normal highlighted again" espera 5 11-menu menu_normal
 
 aperta Down
 aperta Down
 aperta Control_L
-confere "credits: yellow heading on black" espera 5 10-creditos creditos
+confere "credits: yellow heading on black" espera 5 12-creditos creditos
 confere "credits: their music is playing" som "$(audio_rms 1)"
 
 aperta Escape
-confere "back from the credits to the menu" espera 5 11-menu menu_normal
+confere "back from the credits to the menu" espera 5 13-menu menu_normal
 
 aperta Down
 aperta Down
 aperta Down
-foto 12-sair >/dev/null
+foto 14-sair >/dev/null
 aperta Control_L
 status=
 for _ in $(seq 100); do
