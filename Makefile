@@ -1,13 +1,14 @@
 # Entry points for a fresh Debian machine:
 #   make run    installs what is missing, builds, and starts the game from this directory
 #   make test   installs what is missing, builds, runs the fuzzer briefly and every test
+#   make e2e    plays the real game end to end under a virtual X server (tests/e2e)
 #   make pacote the game's folder as build/corvela-<version>-<arch>.tar.gz
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
 FUZZ_SEGUNDOS ?= 20
 
-.PHONY: deps build run test fuzz dados pacote clean
+.PHONY: deps build run test e2e fuzz dados pacote clean
 
 deps:
 	@tools/dependencias.sh
@@ -23,6 +24,11 @@ run: build
 # The fuzzer runs first so that the test runner's summary is the last thing printed.
 test: build fuzz
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The built game driven by key presses under Xvfb, with its sound recorded; the screenshots
+# are left in $(BUILD)/e2e.
+e2e: build
+	tests/e2e/ponta_a_ponta.sh $(BUILD)/corvela $(BUILD)/e2e
 
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \

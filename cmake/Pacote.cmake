@@ -8,6 +8,8 @@ endif()
 install(TARGETS corvela RUNTIME DESTINATION .)
 install(PROGRAMS tools/pacote/corvela.sh DESTINATION .)
 install(FILES tools/pacote/teclas.cfg tools/pacote/video.cfg DESTINATION .)
+# DisplayText opens arialbd.ttf in the working directory.
+install(FILES arialbd.ttf LICENSE-DejaVu.txt DESTINATION .)
 install(DIRECTORY data/ DESTINATION data)
 
 set(CPACK_GENERATOR TGZ)

@@ -17,7 +17,8 @@ TEST(Pacote, PastaInstaladaRodaDeOutroLugar)
     const std::string instala = std::string("'") + CORVELA_CMAKE + "' --install '" +
                                 CORVELA_CONSTRUCAO + "' --prefix '" + pasta + "' > /dev/null";
     ASSERT_EQ(0, std::system(instala.c_str()));
-    for (const char* arquivo : {"corvela", "corvela.sh", "teclas.cfg", "video.cfg",
+    for (const char* arquivo : {"corvela", "corvela.sh", "teclas.cfg", "video.cfg", "arialbd.ttf",
+                                "LICENSE-DejaVu.txt",
                                 "data/fonts/LICENSE-DejaVu.txt", "data/fonts/coure.fon",
                                 "data/gfx/painel.bmp", "data/bg/01_vale.bmp",
                                 "data/music/CHO7-31ko.ogg", "data/sfx/grunz_success.wav"})

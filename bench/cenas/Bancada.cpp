@@ -48,6 +48,12 @@ void Bancada::toca(SDLKey tecla)
     projeto->executaQuadro();
 }
 
+void Bancada::congela()
+{
+    projeto->retornaRelogio()->ajustaIntervalos(0, 0);
+    projeto->executaQuadro();
+}
+
 void Bancada::relogioReal()
 {
     projeto->retornaRelogio()->defFonteTicks(nullptr, nullptr);

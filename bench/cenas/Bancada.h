@@ -24,6 +24,8 @@ public:
     void quadros(unsigned n);
     // Presses the key in one frame and releases it in the next.
     void toca(SDLKey tecla);
+    // From here on every frame counts 0 ms, so the screen stays on the frame it has reached.
+    void congela();
     // Hands the clock back to SDL's own counter, with its sleep, and starts timing from now.
     void relogioReal();
 
