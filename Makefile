@@ -3,12 +3,14 @@
 #   make test   installs what is missing, builds, runs the fuzzer briefly and every test
 #   make e2e    plays the real game end to end under a virtual X server (tests/e2e)
 #   make pacote the game's folder as build/corvela-<version>-<arch>.tar.gz
+#   make bench  measures every screen's frame, start-up, the frame clock: docs/desempenho.md
+#   make porta  cross-builds for the handheld (mipsel, armhf) and runs the tests under qemu
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
 FUZZ_SEGUNDOS ?= 20
 
-.PHONY: deps build run test e2e fuzz dados pacote clean
+.PHONY: deps build run test e2e fuzz dados pacote porta bench clean
 
 deps:
 	@tools/dependencias.sh
@@ -45,5 +47,11 @@ dados: build
 pacote: build
 	cd $(BUILD) && cpack
 
+bench: build
+	tools/medidas/tabela.sh $(BUILD)
+
+porta:
+	tools/porta.sh
+
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) build-porta

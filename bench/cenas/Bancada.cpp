@@ -56,6 +56,8 @@ void Bancada::congela()
 
 void Bancada::relogioReal()
 {
-    projeto->retornaRelogio()->defFonteTicks(nullptr, nullptr);
-    projeto->retornaRelogio()->reset();
+    CRelogio* relogio = projeto->retornaRelogio();
+    relogio->defFonteTicks(nullptr, nullptr);
+    relogio->ajustaIntervalos(CRelogio::INTERVALO_MIN_PADRAO, CRelogio::INTERVALO_MAX_PADRAO);
+    relogio->reset();
 }

@@ -26,7 +26,8 @@ public:
     void toca(SDLKey tecla);
     // From here on every frame counts 0 ms, so the screen stays on the frame it has reached.
     void congela();
-    // Hands the clock back to SDL's own counter, with its sleep, and starts timing from now.
+    // Hands the clock back to SDL's own counter, with its sleep and its usual 33 to 50 ms
+    // frames, and starts timing from now.
     void relogioReal();
 
 private:
