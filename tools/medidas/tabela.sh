@@ -78,6 +78,17 @@ for c in "${CENAS[@]}"; do
   b=$(orcamento "$c"); [ "$c" = motor ] && b="—"
   echo "| $nome | $(milhar "$(instrucoes "$c")") | $b | $(tempoCiclo "$c") |"
 done
+if [ "$(instrucoes apresentacao)" -ge 500000 ]; then
+  cat <<INTRO
+
+The intro is over its budget. Of its frame, about 63 % is the logo drawn with per-surface
+alpha and a colour key, which SDL blends through its generic per-pixel path (some 70
+instructions a pixel), and 36 % the two whole-screen fills (the main loop's black, then the
+intro's blue). SDL's faster alpha paths (RLE, the 565 blitter) blend with 5-bit alpha and so
+would change the picture; once the fade ends, the logo over the constant blue could be blended
+once and then copied, which leaves the fifty frames of the fade as they are.
+INTRO
+fi
 cat <<CORPO
 
 Instructions: \`tools/medidas/instrucoes.sh SCREEN\` (333 frames under
