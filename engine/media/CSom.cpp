@@ -1,6 +1,8 @@
 // CSom: SDL_mixer's device, one music stream and eight effect slots.
 #include "engine/media/CSom.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 
@@ -12,6 +14,10 @@ const int TAMANHO_BUFFER = 4096;
 const int VOLUME_MAXIMO = MIX_MAX_VOLUME;
 const int STATUS_FALHA = -1;
 const int GRAUS_VOLTA = 360;
+const int MS_POR_SEGUNDO = 1000;
+// The longest fade handed to the mixer: it adds up to a mixing step to the time before
+// dividing, so the time must leave it room below INT_MAX.
+const int MAIOR_FADE_MS = INT_MAX / 2;
 
 }  // namespace
 
@@ -67,8 +73,11 @@ void CSom::volumeMus(unsigned char volume)
 
 void CSom::fadeOutMus(int segundos)
 {
-    if (musica != nullptr)
-        Mix_FadeOutMusic(segundos * 1000);
+    if (musica == nullptr)
+        return;
+    // Seconds to milliseconds without overflow; a time of 0 or less stops the music now.
+    const long long ms = static_cast<long long>(segundos) * MS_POR_SEGUNDO;
+    Mix_FadeOutMusic(static_cast<int>(std::max(0LL, std::min<long long>(ms, MAIOR_FADE_MS))));
 }
 
 void CSom::liberaMusica()

@@ -25,6 +25,8 @@ public:
     void carregaMusica(const std::string& arquivo);
     void tocaMusica(int repeticoes);
     void volumeMus(unsigned char volume);
+    // Fades the music out over segundos seconds (at most about 12 days); 0 or less
+    // stops it at once.
     void fadeOutMus(int segundos);
     void liberaMusica();
 
