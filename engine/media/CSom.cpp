@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/media/abreMidia.h"
+#include "engine/media/cabecalhos.h"
+
 namespace {
 
 const int FREQUENCIA = 22050;
@@ -55,7 +58,13 @@ Mix_Chunk* CSom::retornaSom(unsigned char slot) const
 void CSom::carregaMusica(const std::string& arquivo)
 {
     liberaMusica();
-    musica = Mix_LoadMUS(arquivo.c_str());
+    // Only a regular file in a format the service plays reaches the mixer.
+    SDL_RWops* fluxo = abreMidia(arquivo);
+    const FormatoMusica formato = fluxo != nullptr ? confereMusica(fluxo) : MUSICA_RECUSADA;
+    if (formato != MUSICA_RECUSADA)
+        musica = Mix_LoadMUSType_RW(fluxo, formato == MUSICA_OGG ? MUS_OGG : MUS_WAV, 1);
+    else if (fluxo != nullptr)
+        SDL_RWclose(fluxo);
     if (musica == nullptr)
         std::fprintf(stderr, "Erro na abertura do arquivo %s: %s\n", arquivo.c_str(), SDL_GetError());
 }
@@ -95,7 +104,12 @@ void CSom::carregaSom(const std::string& arquivo, unsigned char slot, bool forca
         return;
     if (forcar || Mix_Playing(slot) == 0) {
         liberaSom(slot);
-        sons[slot] = Mix_LoadWAV_RW(SDL_RWFromFile(arquivo.c_str(), "rb"), 1);
+        // A file refused by the header check ends the game as a missing one does.
+        SDL_RWops* fluxo = abreMidia(arquivo);
+        if (fluxo != nullptr && confereWav(fluxo))
+            sons[slot] = Mix_LoadWAV_RW(fluxo, 1);
+        else if (fluxo != nullptr)
+            SDL_RWclose(fluxo);
         if (sons[slot] == nullptr) {
             std::fprintf(stderr, "Erro na abertura do arquivo %s: %s\n", arquivo.c_str(),
                          SDL_GetError());

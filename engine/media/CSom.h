@@ -1,6 +1,6 @@
 // CSom: the sound service. Opens the audio device through SDL_mixer and holds one music
 // stream and eight sound-effect slots; slot n always plays on mixing channel n.
-// Depends on SDL_mixer.
+// Depends on SDL_mixer, abreMidia and cabecalhos.
 #ifndef CZORVO_CSOM_H
 #define CZORVO_CSOM_H
 
@@ -21,7 +21,8 @@ public:
     CSom();
     ~CSom();
 
-    // A file that cannot be loaded leaves the service without music.
+    // A file that cannot be loaded leaves the service without music. Only regular files in
+    // OGG, or in WAV that passes confereWav (engine/media/cabecalhos.h), are loaded.
     void carregaMusica(const std::string& arquivo);
     void tocaMusica(int repeticoes);
     void volumeMus(unsigned char volume);
@@ -31,7 +32,7 @@ public:
     void liberaMusica();
 
     // Without forcar, a slot whose channel is playing keeps its sound. A file that cannot be
-    // loaded ends the process with status 255.
+    // loaded, is not a regular file or fails confereWav ends the process with status 255.
     void carregaSom(const std::string& arquivo, unsigned char slot, bool forcar);
     // Without forcar, a sound asked for while its channel plays is dropped, not queued.
     void tocaSom(unsigned char slot, int repeticoes, bool forcar);

@@ -3,6 +3,9 @@
 
 #include <cstdio>
 
+#include "engine/media/abreMidia.h"
+#include "engine/media/cabecalhos.h"
+
 namespace {
 
 const Uint8 MASCARA_COMPONENTE = 0xFF;
@@ -24,7 +27,18 @@ bool CSprite::carregaImagem(const std::string& arquivo)
     limpaSuperficie();
     this->arquivo = arquivo;
 
-    SDL_Surface* carregada = SDL_LoadBMP_RW(SDL_RWFromFile(arquivo.c_str(), "rb"), 1);
+    SDL_Surface* carregada = nullptr;
+    SDL_RWops* fluxo = abreMidia(arquivo);
+    if (fluxo != nullptr && confereBmp(fluxo))
+        carregada = SDL_LoadBMP_RW(fluxo, 1);
+    else if (fluxo != nullptr)
+        SDL_RWclose(fluxo);
+    if (carregada != nullptr && (carregada->w <= 0 || carregada->h <= 0)) {
+        // A picture without pixels would break every layout that measures it.
+        SDL_FreeSurface(carregada);
+        carregada = nullptr;
+        SDL_SetError("BMP without pixels");
+    }
     if (carregada == nullptr) {
         fprintf(stderr, "Erro ao carregar a imagem %s\t %s\n", arquivo.c_str(), SDL_GetError());
         this->arquivo.clear();

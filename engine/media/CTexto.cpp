@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/files/CArquivo.h"
+#include "engine/media/abreMidia.h"
 
 namespace {
 
@@ -50,15 +51,23 @@ bool CTexto::inicializa(int largura, int altura, const std::string& fonte,
     this->tamanho = tamanho;
     liberaFonte();
 
-    this->fonte = TTF_OpenFont(fonte.c_str(), tamanho);
+    SDL_RWops* fluxo = abreMidia(fonte);
+    this->fonte = fluxo != nullptr ? TTF_OpenFontRW(fluxo, 1, tamanho) : nullptr;
+    if (this->fonte != nullptr) {
+        SDL_Surface* medida = TTF_RenderText_Solid(this->fonte, CARACTERE_MEDIDA, cor(0, 0, 0));
+        larguraCaractere = medida != nullptr ? static_cast<Uint16>(medida->w) : 0;
+        alturaCaractere = medida != nullptr ? static_cast<Uint16>(medida->h) : 0;
+        SDL_FreeSurface(medida);
+        // An empty cell (a size the font cannot draw) would break every layout after it.
+        if (larguraCaractere == 0 || alturaCaractere == 0) {
+            liberaFonte();
+            SDL_SetError("Font draws no character at size %u", tamanho);
+        }
+    }
     if (this->fonte == nullptr) {
         fprintf(stderr, "Erro ao carregar fonte %s \t %s \n", fonte.c_str(), SDL_GetError());
         return false;
     }
-    SDL_Surface* medida = TTF_RenderText_Solid(this->fonte, CARACTERE_MEDIDA, cor(0, 0, 0));
-    larguraCaractere = medida != nullptr ? static_cast<Uint16>(medida->w) : 0;
-    alturaCaractere = medida != nullptr ? static_cast<Uint16>(medida->h) : 0;
-    SDL_FreeSurface(medida);
     return true;
 }
 

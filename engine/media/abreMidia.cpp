@@ -1,0 +1,18 @@
+// abreMidia: the regular-file check of engine/files, as an SDL stream.
+#include "engine/media/abreMidia.h"
+
+#include "engine/files/abertura.h"
+
+SDL_RWops* abreMidia(const std::string& arquivo)
+{
+    std::string motivo;
+    std::FILE* aberto = abreRegular(arquivo, &motivo);
+    if (aberto == nullptr) {
+        SDL_SetError("%s", motivo.c_str());
+        return nullptr;
+    }
+    SDL_RWops* fluxo = SDL_RWFromFP(aberto, 1);
+    if (fluxo == nullptr)
+        std::fclose(aberto);
+    return fluxo;
+}
