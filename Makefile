@@ -1,12 +1,21 @@
 # Entry points for a fresh Debian machine:
 #   make run    installs what is missing, builds, and starts the game from this directory
-#   make test   installs what is missing, builds, runs the fuzzer briefly and every test
+#   make test   installs what is missing, builds, runs the fuzzers briefly and every test
+# and, for reliability:
+#   make sanitizadores   the engine, the game and every test built with AddressSanitizer and
+#                        UndefinedBehaviorSanitizer, and every test run under them
+#   make fuzz FUZZ_SEGUNDOS=600   each fuzz target for longer (seconds per target)
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
+SAN_BUILD ?= build-san
 JOBS ?= $(shell nproc)
-FUZZ_SEGUNDOS ?= 20
+FUZZ_SEGUNDOS ?= 12
+# halt_on_error: the first report fails the test that caused it.
+SAN_AMBIENTE = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizadores.supp:print_suppressions=0
 
-.PHONY: deps build run test fuzz dados clean
+.PHONY: deps build run test fuzz sanitizadores dados clean
 
 deps:
 	@tools/dependencias.sh
@@ -26,14 +35,18 @@ test: build fuzz
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DCORVELA_FUZZ=ON -DCORVELA_BENCH=OFF
-	cmake --build $(FUZZ_BUILD) --target fuzz_arquivo_chave -j$(JOBS)
-	rm -rf $(FUZZ_BUILD)/corpus && cp -r tests/fuzz/corpus $(FUZZ_BUILD)/corpus
-	SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy $(FUZZ_BUILD)/tests/fuzz/fuzz_arquivo_chave \
-	  -max_total_time=$(FUZZ_SEGUNDOS) -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus
+	cmake --build $(FUZZ_BUILD) --target alvos_fuzz -j$(JOBS)
+	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SEGUNDOS)
+
+sanitizadores: deps
+	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVELA_SANITIZADORES=ON \
+	  -DCORVELA_BENCH=OFF
+	cmake --build $(SAN_BUILD) -j$(JOBS)
+	cd $(SAN_BUILD) && $(SAN_AMBIENTE) ctest --output-on-failure -j$(JOBS)
 
 # Writes every file of data/ again from the generator.
 dados: build
 	cmake --build $(BUILD) --target dados
 
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(SAN_BUILD)

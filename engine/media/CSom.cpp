@@ -58,15 +58,31 @@ Mix_Chunk* CSom::retornaSom(unsigned char slot) const
 void CSom::carregaMusica(const std::string& arquivo)
 {
     liberaMusica();
+    musica = leMusica(arquivo);
+    if (musica == nullptr)
+        std::fprintf(stderr, "Erro na abertura do arquivo %s: %s\n", arquivo.c_str(), SDL_GetError());
+}
+
+Mix_Music* CSom::leMusica(const std::string& arquivo)
+{
     // Only a regular file in a format the service plays reaches the mixer.
     SDL_RWops* fluxo = abreMidia(arquivo);
     const FormatoMusica formato = fluxo != nullptr ? confereMusica(fluxo) : MUSICA_RECUSADA;
     if (formato != MUSICA_RECUSADA)
-        musica = Mix_LoadMUSType_RW(fluxo, formato == MUSICA_OGG ? MUS_OGG : MUS_WAV, 1);
-    else if (fluxo != nullptr)
+        return Mix_LoadMUSType_RW(fluxo, formato == MUSICA_OGG ? MUS_OGG : MUS_WAV, 1);
+    if (fluxo != nullptr)
         SDL_RWclose(fluxo);
-    if (musica == nullptr)
-        std::fprintf(stderr, "Erro na abertura do arquivo %s: %s\n", arquivo.c_str(), SDL_GetError());
+    return nullptr;
+}
+
+Mix_Chunk* CSom::leSom(const std::string& arquivo)
+{
+    SDL_RWops* fluxo = abreMidia(arquivo);
+    if (fluxo != nullptr && confereWav(fluxo))
+        return Mix_LoadWAV_RW(fluxo, 1);
+    if (fluxo != nullptr)
+        SDL_RWclose(fluxo);
+    return nullptr;
 }
 
 void CSom::tocaMusica(int repeticoes)
@@ -105,11 +121,7 @@ void CSom::carregaSom(const std::string& arquivo, unsigned char slot, bool forca
     if (forcar || Mix_Playing(slot) == 0) {
         liberaSom(slot);
         // A file refused by the header check ends the game as a missing one does.
-        SDL_RWops* fluxo = abreMidia(arquivo);
-        if (fluxo != nullptr && confereWav(fluxo))
-            sons[slot] = Mix_LoadWAV_RW(fluxo, 1);
-        else if (fluxo != nullptr)
-            SDL_RWclose(fluxo);
+        sons[slot] = leSom(arquivo);
         if (sons[slot] == nullptr) {
             std::fprintf(stderr, "Erro na abertura do arquivo %s: %s\n", arquivo.c_str(),
                          SDL_GetError());

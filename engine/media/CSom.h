@@ -42,6 +42,12 @@ public:
     // 255 far.
     void posicionaSom(unsigned char slot, short angulo, unsigned char distancia);
 
+    // The loaders behind carregaMusica and carregaSom, touching no slot and printing nothing:
+    // null, with the reason in SDL_GetError(), for a file that is missing, not regular, or
+    // refused by its header check. The caller owns what they return.
+    static Mix_Music* leMusica(const std::string& arquivo);
+    static Mix_Chunk* leSom(const std::string& arquivo);
+
     // angulo reduced into -359..359 keeping its sign: 400 -> 40, -400 -> -40, 720 -> 0.
     static short reduzAngulo(short angulo);
 
