@@ -1,6 +1,7 @@
 # Entry points for a fresh Debian machine:
 #   make run    installs what is missing, builds, and starts the game from this directory
 #   make test   installs what is missing, builds, runs the fuzzers briefly and every test
+#   make e2e    plays the real game end to end under a virtual X server (tests/e2e)
 # and, for reliability:
 #   make sanitizadores   the engine, the game and every test built with AddressSanitizer and
 #                        UndefinedBehaviorSanitizer, and every test run under them
@@ -15,7 +16,7 @@ SAN_AMBIENTE = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0 \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizadores.supp:print_suppressions=0
 
-.PHONY: deps build run test fuzz sanitizadores dados clean
+.PHONY: deps build run test e2e fuzz sanitizadores dados clean
 
 deps:
 	@tools/dependencias.sh
@@ -31,6 +32,11 @@ run: build
 # The fuzzer runs first so that the test runner's summary is the last thing printed.
 test: build fuzz
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The built game driven by key presses under Xvfb, with its sound recorded; the screenshots
+# are left in $(BUILD)/e2e.
+e2e: build
+	tests/e2e/ponta_a_ponta.sh $(BUILD)/corvela $(BUILD)/e2e
 
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \

@@ -1,15 +1,19 @@
 // Corvela: the game's project and its module table.
 #include "game/Corvela.h"
 
-#include "game/TelaEspera.h"
+#include "game/Apresentacao.h"
+#include "game/Creditos.h"
+#include "game/Jogo.h"
+#include "game/Menu.h"
 
 namespace {
 
 const Uint8 DIFICULDADE_INICIAL = 1;
 
-CModulo* criaTelaEspera()
+template <class Tela>
+CModulo* cria()
 {
-    return new TelaEspera;
+    return new Tela;
 }
 
 }  // namespace
@@ -18,8 +22,10 @@ Corvela::Corvela()
 {
     nomeClasse = "Corvela";
     dificuldade = DIFICULDADE_INICIAL;
-    for (FabricaModulo& fabrica : fabricas)
-        fabrica = criaTelaEspera;
+    fabricas[APRESENTACAO] = cria<Apresentacao>;
+    fabricas[MENU] = cria<Menu>;
+    fabricas[JOGO] = cria<Jogo>;
+    fabricas[CREDITOS] = cria<Creditos>;
 }
 
 void Corvela::finalizacao()
