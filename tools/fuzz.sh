@@ -10,11 +10,12 @@ segundos=$2
 cd "$(dirname "$0")/.."
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 # A few kilobytes: enough for key files, line files, WAV headers and small BMPs to grow.
-declare -A MAX_LEN=([arquivo_chave]=4096 [arquivo]=4096 [som]=16384 [imagem]=16384)
+declare -A MAX_LEN=([arquivo_chave]=4096 [arquivo]=4096 [som]=16384 [imagem]=16384 \
+  [lista_imagens]=16384)
 resumo=()
-for nome in arquivo_chave arquivo som imagem; do
+for nome in arquivo_chave arquivo som imagem lista_imagens; do
   corpus="$build/corpus-$nome"
-  rm -rf "$corpus" && cp -r "tests/fuzz/corpus-$nome" "$corpus"
+  rm -rf "$corpus" && cp -rL "tests/fuzz/corpus-$nome" "$corpus"
   log="$build/fuzz_$nome.log"
   if ! "$build/tests/fuzz/fuzz_$nome" -max_total_time="$segundos" -max_len="${MAX_LEN[$nome]}" \
       -rss_limit_mb=2048 -artifact_prefix="$build/fuzz_$nome-" -print_final_stats=1 \

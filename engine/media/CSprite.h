@@ -23,6 +23,9 @@ public:
     // (engine/media/cabecalhos.h) is decoded, and a picture with a zero side is a failure. Without a video mode, or when the
     // conversion fails, the picture is kept in the file's own format.
     bool carregaImagem(const std::string& arquivo);
+    // The decoder behind carregaImagem, printing nothing: the picture in the file's own
+    // format (the caller frees it), or null with the reason in SDL_GetError().
+    static SDL_Surface* leImagem(const std::string& arquivo);
     // Colour key with RLE; each component is cut to 8 bits. Without a picture, reports it
     // and empties arquivo.
     void corTransparente(const unsigned& r, const unsigned& g, const unsigned& b);
