@@ -6,17 +6,19 @@
 #   make sanitizadores   the engine, the game and every test built with AddressSanitizer and
 #                        UndefinedBehaviorSanitizer, and every test run under them
 #   make fuzz FUZZ_SEGUNDOS=600   each fuzz target for longer (seconds per target)
+#   make memoria VOLTAS=200       the long scripted session under valgrind (CI plays 20)
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 SAN_BUILD ?= build-san
 JOBS ?= $(shell nproc)
 FUZZ_SEGUNDOS ?= 12
+VOLTAS ?= 20
 # halt_on_error: the first report fails the test that caused it.
 SAN_AMBIENTE = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0 \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizadores.supp:print_suppressions=0
 
-.PHONY: deps build run test e2e fuzz sanitizadores dados clean
+.PHONY: deps build run test e2e fuzz sanitizadores memoria dados clean
 
 deps:
 	@tools/dependencias.sh
@@ -49,6 +51,14 @@ sanitizadores: deps
 	  -DCORVELA_BENCH=OFF
 	cmake --build $(SAN_BUILD) -j$(JOBS)
 	cd $(SAN_BUILD) && $(SAN_AMBIENTE) ctest --output-on-failure -j$(JOBS)
+
+# VOLTAS round trips through every screen under memcheck: any invalid access, or any byte
+# definitely or indirectly lost outside SDL's own (tests/valgrind.supp), fails.
+memoria: build
+	CORVELA_VOLTAS=$(VOLTAS) valgrind --error-exitcode=1 --leak-check=full \
+	  --errors-for-leak-kinds=definite,indirect --show-leak-kinds=definite,indirect \
+	  --suppressions=tests/valgrind.supp \
+	  $(BUILD)/tests/corvela_testes --gtest_filter='LongaDuracao.*'
 
 # Writes every file of data/ again from the generator.
 dados: build
