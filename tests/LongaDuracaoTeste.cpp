@@ -14,6 +14,11 @@
 #include "Apoio.h"
 #include "Roteiro.h"
 
+#if __has_include(<valgrind/memcheck.h>)
+#include <valgrind/memcheck.h>
+#define CORVELA_MEMCHECK 1
+#endif
+
 namespace {
 
 const unsigned VOLTAS_PADRAO = 12;
@@ -35,18 +40,23 @@ unsigned voltasPedidas()
     return n > static_cast<int>(VOLTAS_AQUECIMENTO) ? static_cast<unsigned>(n) : VOLTAS_PADRAO;
 }
 
-// Bytes the program holds from malloc. Valgrind's allocator answers only the old mallinfo;
-// glibc's answers both, and counts its per-thread cache of freed blocks as held: the tests
-// run with that cache off (tests/CMakeLists.txt), so that freed means freed.
+// Bytes the program holds from malloc. Under memcheck, the blocks its leak search finds
+// (freed blocks wait in memcheck's quarantine, which its allocator still counts), and none
+// of them may be lost already. Otherwise glibc's count, which includes its per-thread cache
+// of freed blocks: the tests run with that cache off (tests/CMakeLists.txt).
 long long bytesEmUso()
 {
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    const struct mallinfo antiga = mallinfo();
-#pragma GCC diagnostic pop
-    const struct mallinfo2 nova = mallinfo2();
-    const long long glibc = static_cast<long long>(nova.uordblks + nova.hblkhd);
-    return glibc > 0 ? glibc : static_cast<long long>(antiga.uordblks) + antiga.hblkhd;
+#ifdef CORVELA_MEMCHECK
+    if (RUNNING_ON_VALGRIND) {
+        unsigned long perdidos = 0, duvidosos = 0, alcancaveis = 0, suprimidos = 0;
+        VALGRIND_DO_QUICK_LEAK_CHECK;
+        VALGRIND_COUNT_LEAKS(perdidos, duvidosos, alcancaveis, suprimidos);
+        EXPECT_EQ(0u, perdidos);
+        return static_cast<long long>(perdidos + duvidosos + alcancaveis + suprimidos);
+    }
+#endif
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<long long>(info.uordblks + info.hblkhd);
 }
 
 TEST(LongaDuracao, VoltasPorTodasAsTelasSemCrescerAMemoria)

@@ -9,6 +9,8 @@ build=$1
 segundos=$2
 cd "$(dirname "$0")/.."
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
+# The same suppressions as the sanitizer build: leaks inside SDL only.
+export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizadores.supp:print_suppressions=0"
 # A few kilobytes: enough for key files, line files, WAV headers and small BMPs to grow.
 declare -A MAX_LEN=([arquivo_chave]=4096 [arquivo]=4096 [som]=16384 [imagem]=16384 \
   [lista_imagens]=16384)
