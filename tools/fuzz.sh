@@ -5,7 +5,8 @@
 # leaves the input that caused it in the build directory.
 #   tools/fuzz.sh BUILD_DIR SECONDS
 set -euo pipefail
-build=$1
+# Absolute, since a target may change its working directory (the picture list does).
+build=$(realpath "$1")
 segundos=$2
 cd "$(dirname "$0")/.."
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
