@@ -64,6 +64,7 @@ TEST(Video, FalhaDoSubsistemaDeixaTelaNula)
     EXPECT_EQ(nullptr, video.retornaTela());
     // The requested values stay stored.
     EXPECT_EQ(320, video.retornaLargura());
+    setenv("SDL_VIDEODRIVER", "dummy", 1);  // the tests after this one, in one process
 }
 
 TEST(Video, SoProfundidadesEModosQueOSdlDispoeComSeguranca)
