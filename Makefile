@@ -7,6 +7,9 @@
 #                        UndefinedBehaviorSanitizer, and every test run under them
 #   make fuzz FUZZ_SEGUNDOS=600   each fuzz target for longer (seconds per target)
 #   make memoria VOLTAS=200       the long scripted session under valgrind (CI plays 20)
+#   make pacote the game's folder as build/corvela-<version>-<arch>.tar.gz
+#   make bench  measures every screen's frame, start-up, the frame clock: docs/desempenho.md
+#   make porta  cross-builds for the handheld (mipsel, armhf) and runs the tests under qemu
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 SAN_BUILD ?= build-san
@@ -18,7 +21,7 @@ SAN_AMBIENTE = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0 \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizadores.supp:print_suppressions=0
 
-.PHONY: deps build run test e2e fuzz sanitizadores memoria dados clean
+.PHONY: deps build run test e2e fuzz sanitizadores memoria dados pacote porta bench clean
 
 deps:
 	@tools/dependencias.sh
@@ -64,5 +67,14 @@ memoria: build
 dados: build
 	cmake --build $(BUILD) --target dados
 
+pacote: build
+	cd $(BUILD) && cpack
+
+bench: build
+	tools/medidas/tabela.sh $(BUILD)
+
+porta:
+	tools/porta.sh
+
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(SAN_BUILD) build-porta
