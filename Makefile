@@ -58,7 +58,7 @@ sanitizadores: deps
 # VOLTAS round trips through every screen under memcheck: any invalid access, or any byte
 # definitely or indirectly lost outside SDL's own (tests/valgrind.supp), fails.
 memoria: build
-	CORVELA_VOLTAS=$(VOLTAS) valgrind --error-exitcode=1 --leak-check=full \
+	CORVELA_VOLTAS=$(VOLTAS) valgrind -q --error-exitcode=1 --leak-check=full \
 	  --errors-for-leak-kinds=definite,indirect --show-leak-kinds=definite,indirect \
 	  --suppressions=tests/valgrind.supp \
 	  $(BUILD)/tests/corvela_testes --gtest_filter='LongaDuracao.*'

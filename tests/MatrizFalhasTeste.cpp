@@ -88,6 +88,8 @@ std::string linhaDe(const std::string& relativo)
     return "";
 }
 
+void ilegivel(const fs::path& arquivo);
+
 std::vector<Caso> casos()
 {
     std::vector<Caso> lista;
@@ -101,13 +103,16 @@ std::vector<Caso> casos()
         // leaves the game going without it.
         const bool efeito = r.rfind("sfx/", 0) == 0;
         const int status = efeito ? STATUS_SOM : STATUS_SAIR;
-        lista.push_back({"sem " + r, [r](const fs::path& d) { fs::remove(d / r); }, status, linhaDe(r)});
+        lista.push_back(
+            {"sem " + r, [r](const fs::path& d) { fs::remove(d / r); }, status, linhaDe(r)});
         lista.push_back({"lixo em " + r,
                          [r](const fs::path& d) { escreve(d / r, lixo(fs::file_size(d / r))); },
                          status, linhaDe(r)});
         // Half a file may still load (an OGG's headers, a BMP's first rows): no line asked.
         lista.push_back({"metade de " + r,
-                         [r](const fs::path& d) { fs::resize_file(d / r, fs::file_size(d / r) / 2); },
+                         [r](const fs::path& d) {
+                             fs::resize_file(d / r, fs::file_size(d / r) / 2);
+                         },
                          status, efeito ? linhaDe(r) : ""});
     }
     lista.push_back({"sem data", [](const fs::path& d) { fs::remove_all(d); }, STATUS_SOM,
@@ -125,7 +130,8 @@ std::vector<Caso> casos()
                              escreve(d / "bg" / ("lixo" + std::to_string(i) + extensoes[i % 5]),
                                      lixo(64 + i).substr(0, 64 + i));
                          for (int i = 0; i < 12; ++i)
-                             fs::copy_file(d / "bg/01_vale.bmp", d / "bg" / ("copia" + std::to_string(i) + ".bmp"));
+                             fs::copy_file(d / "bg/01_vale.bmp",
+                                           d / "bg" / ("copia" + std::to_string(i) + ".bmp"));
                      },
                      STATUS_SAIR, ""});
     lista.push_back({"data/bg com .bmp esparsos de 1 GB",
@@ -151,15 +157,20 @@ std::vector<Caso> casos()
                      },
                      STATUS_SAIR, ""});
     lista.push_back({"figura ilegivel",
-                     [](const fs::path& d) { fs::permissions(d / "bg/01_vale.bmp", fs::perms::none); },
+                     [](const fs::path& d) { ilegivel(d / "bg/01_vale.bmp"); },
                      STATUS_SAIR, ""});
     lista.push_back({"musica ilegivel",
-                     [](const fs::path& d) { fs::permissions(d / "music/nintendo.ogg", fs::perms::none); },
+                     [](const fs::path& d) { ilegivel(d / "music/nintendo.ogg"); },
                      STATUS_SAIR, "Erro na abertura do arquivo data/music/nintendo.ogg: "});
     lista.push_back({"efeito ilegivel",
-                     [](const fs::path& d) { fs::permissions(d / "sfx/opc_escolha.wav", fs::perms::none); },
+                     [](const fs::path& d) { ilegivel(d / "sfx/opc_escolha.wav"); },
                      STATUS_SOM, "Erro na abertura do arquivo data/sfx/opc_escolha.wav: "});
     return lista;
+}
+
+void ilegivel(const fs::path& arquivo)
+{
+    fs::permissions(arquivo, fs::perms::none);
 }
 
 // The game from main's point of view: the project built, set up, played by the script to
@@ -236,17 +247,21 @@ TEST_P(MatrizFalhas, TerminaComoOJogoDizNuncaPorSinal)
                                           std::chrono::steady_clock::now() - inicio).count());
     const std::string err = DiretorioTemporario::le(temp.caminho("erro.txt"));
     ASSERT_FALSE(excedeu) << caso.nome << ": still running after " << LIMITE_MS << " ms\n" << err;
-    ASSERT_TRUE(WIFEXITED(status)) << caso.nome << ": ended by signal " << WTERMSIG(status) << "\n" << err;
+    ASSERT_TRUE(WIFEXITED(status))
+        << caso.nome << ": ended by signal " << WTERMSIG(status) << "\n" << err;
     const int codigo = WEXITSTATUS(status);
     std::printf("[caso] %s: exit %d in %ld ms\n", caso.nome.c_str(), codigo, ms);
     EXPECT_EQ(caso.status, codigo) << caso.nome << "\n" << err;
     EXPECT_EQ(std::string::npos, err.find("Parachute")) << err;
-    if (!caso.linha.empty())
-        EXPECT_NE(std::string::npos, err.find(caso.linha)) << caso.nome << ": no line " << caso.linha << " in\n" << err;
+    if (!caso.linha.empty()) {
+        EXPECT_NE(std::string::npos, err.find(caso.linha))
+            << caso.nome << ": no line " << caso.linha << " in\n" << err;
+    }
     if (caso.status == STATUS_SOM) {
         // The message is the last thing the game says.
         const std::size_t ultima = err.rfind('\n', err.size() - 2);
-        EXPECT_EQ(0u, err.compare(ultima == std::string::npos ? 0 : ultima + 1, caso.linha.size(), caso.linha)) << err;
+        const std::size_t comeco = ultima == std::string::npos ? 0 : ultima + 1;
+        EXPECT_EQ(0, err.compare(comeco, caso.linha.size(), caso.linha)) << err;
     }
 }
 
@@ -272,7 +287,8 @@ TEST(MatrizFalhasExecutavel, SemDataComecaEEncerraPorSigterm)
     const Resultado r = corvela.termina(10000);
     EXPECT_TRUE(r.saiu) << r.sinal << r.erro;
     EXPECT_EQ(0, r.status);
-    EXPECT_NE(std::string::npos, r.erro.find("Erro ao carregar a imagem data/gfx/Orvalek.bmp\t ")) << r.erro;
+    EXPECT_NE(std::string::npos, r.erro.find("Erro ao carregar a imagem data/gfx/Orvalek.bmp\t "))
+        << r.erro;
 }
 
 }  // namespace

@@ -42,7 +42,8 @@ std::string wav(const FormatoWav& f, unsigned dados, const std::string& antes,
         poe16(fmt, f.amostrasBloco);
         if (ms) {
             // The seven standard coefficient pairs.
-            const int coeficientes[] = {256, 0, 512, -256, 0, 0, 192, 64, 240, 0, 460, -208, 392, -232};
+            const int coeficientes[] = {256, 0,   512, -256, 0,   0,    192,
+                                        64,  240, 0,   460,  -208, 392, -232};
             poe16(fmt, 7);
             for (const int c : coeficientes)
                 poe16(fmt, static_cast<unsigned>(c) & 0xFFFF);

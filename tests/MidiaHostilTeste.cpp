@@ -66,14 +66,18 @@ std::vector<CasoWav> casosWav()
 
 class SomHostil : public ::testing::Test {
 protected:
-    std::string escreve(const CasoWav& caso) { return temp.escreve(std::string(caso.nome) + ".wav", caso.bytes); }
+    std::string escreve(const CasoWav& caso)
+    {
+        return temp.escreve(std::string(caso.nome) + ".wav", caso.bytes);
+    }
     DiretorioTemporario temp;
 };
 
 TEST_F(SomHostil, CabecalhoWavDecideOQueChegaAoSdl)
 {
     for (const CasoWav& caso : casosWav()) {
-        SDL_RWops* fluxo = SDL_RWFromConstMem(caso.bytes.data(), static_cast<int>(caso.bytes.size()));
+        SDL_RWops* fluxo =
+            SDL_RWFromConstMem(caso.bytes.data(), static_cast<int>(caso.bytes.size()));
         EXPECT_EQ(caso.aceito, confereWav(fluxo)) << caso.nome << ": " << SDL_GetError();
         EXPECT_EQ(0, SDL_RWtell(fluxo)) << caso.nome;
         SDL_RWclose(fluxo);
@@ -81,7 +85,8 @@ TEST_F(SomHostil, CabecalhoWavDecideOQueChegaAoSdl)
 }
 
 // A refused music file is a missing one: its line, then no music; the game goes on. The
-// accepted ones play (the music stream plays PCM WAV only; ADPCM fails in the mixer). A directory, an empty file, a FIFO and a device never reach the mixer.
+// accepted ones play (the music stream plays PCM WAV only; ADPCM fails in the mixer). A
+// directory, an empty file, a FIFO and a device never reach the mixer.
 TEST_F(SomHostil, MusicaRecusadaEhMusicaQueFalta)
 {
     CSom som;
@@ -131,13 +136,15 @@ TEST_F(SomHostil, SomRecusadoEncerraComoSomQueFalta)
             << caso.nome;
     }
     ASSERT_EQ(0, mkfifo(temp.caminho("fifo.wav").c_str(), 0600));
-    for (const std::string& especial : {temp.caminho("fifo.wav"), temp.caminho(""), std::string("/dev/zero")}) {
+    const std::string especiais[] = {temp.caminho("fifo.wav"), temp.caminho(""), "/dev/zero"};
+    for (const std::string& especial : especiais) {
         EXPECT_EXIT(
             {
                 CSom som;
                 som.carregaSom(especial, 0, true);
             },
-            ::testing::ExitedWithCode(255), "^Erro na abertura do arquivo " + especial + ": .*not a regular file")
+            ::testing::ExitedWithCode(255),
+            "^Erro na abertura do arquivo " + especial + ": .*not a regular file")
             << especial;
     }
 }

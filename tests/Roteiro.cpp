@@ -43,7 +43,8 @@ void Roteiro::toca(SDLKey tecla)
 bool Roteiro::espera(const char* tela, Uint32 passoMs, unsigned limite)
 {
     CRelogio* relogio = jogo.retornaRelogio();
-    relogio->ajustaIntervalos(CRelogio::INTERVALO_MIN_PADRAO, std::max(passoMs, CRelogio::INTERVALO_MAX_PADRAO));
+    relogio->ajustaIntervalos(CRelogio::INTERVALO_MIN_PADRAO,
+                              std::max(passoMs, CRelogio::INTERVALO_MAX_PADRAO));
     ticks.passo = passoMs;
     unsigned n = 0;
     while (ativo() != tela && jogo.retornaExecutando() && n++ < limite)

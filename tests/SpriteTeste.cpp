@@ -95,7 +95,8 @@ TEST_F(Sprite, PixelaForaDaSuperficie)
             EXPECT_EQ(0u, pixela(s.get(), x, y)) << bpp;
             pixela(s.get(), x, y, 0xFFFFFFFF);
         }
-        EXPECT_EQ(0, std::memcmp(s->pixels, copia->pixels, static_cast<size_t>(s->pitch) * 3)) << bpp;
+        const size_t bytes = static_cast<size_t>(s->pitch) * 3;
+        EXPECT_EQ(0, std::memcmp(s->pixels, copia->pixels, bytes)) << bpp;
         pixela(s.get(), 4, 2, 9);
         EXPECT_EQ(9u, pixela(s.get(), 4, 2)) << bpp;
     }

@@ -64,6 +64,7 @@ TEST(Video, FalhaDoSubsistemaDeixaTelaNula)
     EXPECT_EQ(nullptr, video.retornaTela());
     // The requested values stay stored.
     EXPECT_EQ(320, video.retornaLargura());
+    setenv("SDL_VIDEODRIVER", "dummy", 1);  // the tests after this one, in one process
 }
 
 TEST(Video, SoProfundidadesEModosQueOSdlDispoeComSeguranca)
@@ -77,8 +78,9 @@ TEST(Video, SoProfundidadesEModosQueOSdlDispoeComSeguranca)
         EXPECT_EQ(aceita, video.inicializa(320, 240, false, static_cast<Uint8>(bpp), "t")) << bpp;
         const std::string erro = GetCapturedStderr();
         if (!aceita) {
-            EXPECT_EQ("Erro ao inicializar video: \t Unsupported video depth " + std::to_string(bpp) +
-                          " \n", erro);
+            EXPECT_EQ("Erro ao inicializar video: \t Unsupported video depth " +
+                          std::to_string(bpp) + " \n",
+                      erro);
             EXPECT_EQ(nullptr, video.retornaTela());
         }
     }
@@ -86,7 +88,8 @@ TEST(Video, SoProfundidadesEModosQueOSdlDispoeComSeguranca)
     // they are drawn.
     CaptureStderr();
     EXPECT_FALSE(video.inicializa(16384, 10, false, 32, "t"));
-    EXPECT_EQ("Erro ao inicializar video: \t Video mode 16384x10 too large \n", GetCapturedStderr());
+    EXPECT_EQ("Erro ao inicializar video: \t Video mode 16384x10 too large \n",
+              GetCapturedStderr());
     CaptureStderr();
     EXPECT_FALSE(video.inicializa(32768, 32768, false, 32, "t"));
     EXPECT_FALSE(video.inicializa(20000, 2, false, 0, "t"));

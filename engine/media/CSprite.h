@@ -20,8 +20,9 @@ public:
 
     // Replaces the picture with the BMP file; a failed load leaves the sprite empty (the
     // earlier picture is gone) and arquivo empty. Only a regular file that passes confereBmp
-    // (engine/media/cabecalhos.h) is decoded, and a picture with a zero side is a failure. Without a video mode, or when the
-    // conversion fails, the picture is kept in the file's own format.
+    // (engine/media/cabecalhos.h) is decoded, and a picture with a zero side is a failure.
+    // Without a video mode, or when the conversion fails, the picture is kept in the file's
+    // own format.
     bool carregaImagem(const std::string& arquivo);
     // The decoder behind carregaImagem, printing nothing: the picture in the file's own
     // format (the caller frees it), or null with the reason in SDL_GetError().

@@ -60,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     imagem.inicializa(LADO_QUADRO, LADO_QUADRO, 0, 15, nullptr, 0);
     for (unsigned short quadro = 0; quadro < 16; ++quadro)
         imagem.desenha(quadro * 20, quadro * 15, quadro);
-    pixela(superficie, static_cast<unsigned>(superficie->w - 1), static_cast<unsigned>(superficie->h - 1));
+    pixela(superficie, static_cast<unsigned>(superficie->w - 1),
+           static_cast<unsigned>(superficie->h - 1));
     pixela(tela, 319, 239, pixela(superficie, 0, 0));
     return 0;
 }

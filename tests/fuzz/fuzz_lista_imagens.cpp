@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     fs::create_directory_symlink(origem / "data" / "gfx", dir.caminho("data/gfx"));
     fs::create_directory_symlink(origem / "data" / "fonts", dir.caminho("data/fonts"));
     fs::current_path(dir.caminho(""));
-    SDL_Surface* boa = SDL_CreateRGBSurface(SDL_SWSURFACE, LADO_IMAGEM, LADO_IMAGEM, 24, 0, 0, 0, 0);
+    SDL_Surface* boa =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, LADO_IMAGEM, LADO_IMAGEM, 24, 0, 0, 0, 0);
     if (boa == nullptr || SDL_SaveBMP(boa, "data/bg/boa.bmp") != 0)
         std::abort();
     SDL_FreeSurface(boa);
