@@ -16,6 +16,10 @@ endif()
 # try_compile projects read this file again and need the root too.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES CORVELA_RAIZ_ALVO)
 
+# 64-bit file offsets: under qemu-user the host's filesystems hand out 64-bit directory
+# offsets, which the 32-bit readdir refuses (EOVERFLOW), so data/bg would list empty.
+set(CMAKE_CXX_FLAGS_INIT "-D_FILE_OFFSET_BITS=64")
+
 set(CMAKE_FIND_ROOT_PATH ${CORVELA_RAIZ_ALVO} /usr/${CORVELA_TRIPLA})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
