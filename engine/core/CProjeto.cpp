@@ -1,6 +1,8 @@
 // CProjeto: service ownership and the main loop.
 #include "engine/core/CProjeto.h"
 
+#include "engine/plataforma/plataforma.h"
+
 CProjeto::CProjeto()
 {
     nomeClasse = "CProjeto";
@@ -19,15 +21,13 @@ CProjeto::~CProjeto()
 
 void CProjeto::cicloPrincipal()
 {
-    while (executando)
-        executaQuadro();
-    finalizacao();
+    plataforma::rodaLaco(*this);
 }
 
 void CProjeto::executaQuadro()
 {
     evento.descarregaFila();
-    SDL_FillRect(video.retornaTela(), nullptr, 0);
+    SDL_FillRect(video.retornaTela(), nullptr, plataforma::corPreta(video.retornaTela()));
     moduloAtual->ciclo();
     SDL_Flip(video.retornaTela());
     relogio.atualiza();

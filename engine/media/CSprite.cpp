@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "engine/plataforma/plataforma.h"
+
 namespace {
 
 const Uint8 MASCARA_COMPONENTE = 0xFF;
@@ -32,7 +34,7 @@ bool CSprite::carregaImagem(const std::string& arquivo)
     }
 
     SDL_Surface* convertida =
-        SDL_GetVideoSurface() != nullptr ? SDL_DisplayFormat(carregada) : nullptr;
+        SDL_GetVideoSurface() != nullptr ? plataforma::formatoTela(carregada) : nullptr;
     if (convertida != nullptr) {
         SDL_FreeSurface(carregada);
         superficie = convertida;
@@ -56,7 +58,7 @@ void CSprite::corTransparente(const unsigned& r, const unsigned& g, const unsign
     }
     const Uint32 chave = SDL_MapRGB(superficie->format, r & MASCARA_COMPONENTE,
                                     g & MASCARA_COMPONENTE, b & MASCARA_COMPONENTE);
-    SDL_SetColorKey(superficie, SDL_SRCCOLORKEY | SDL_RLEACCEL, chave);
+    plataforma::defineChave(superficie, SDL_SRCCOLORKEY | SDL_RLEACCEL, chave);
 }
 
 bool CSprite::copiaSuperficie(SDL_Surface* origem)
@@ -64,7 +66,7 @@ bool CSprite::copiaSuperficie(SDL_Surface* origem)
     limpaSuperficie();
     if (origem == nullptr)
         return false;
-    superficie = SDL_DisplayFormat(origem);
+    superficie = plataforma::formatoTela(origem);
     return superficie != nullptr;
 }
 

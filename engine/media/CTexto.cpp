@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/files/CArquivo.h"
+#include "engine/plataforma/plataforma.h"
 
 namespace {
 
@@ -50,12 +51,12 @@ bool CTexto::inicializa(int largura, int altura, const std::string& fonte,
     this->tamanho = tamanho;
     liberaFonte();
 
-    this->fonte = TTF_OpenFont(fonte.c_str(), tamanho);
+    this->fonte = plataforma::abreFonte(fonte.c_str(), tamanho);
     if (this->fonte == nullptr) {
         fprintf(stderr, "Erro ao carregar fonte %s \t %s \n", fonte.c_str(), SDL_GetError());
         return false;
     }
-    SDL_Surface* medida = TTF_RenderText_Solid(this->fonte, CARACTERE_MEDIDA, cor(0, 0, 0));
+    SDL_Surface* medida = plataforma::desenhaTexto(this->fonte, CARACTERE_MEDIDA, cor(0, 0, 0));
     larguraCaractere = medida != nullptr ? static_cast<Uint16>(medida->w) : 0;
     alturaCaractere = medida != nullptr ? static_cast<Uint16>(medida->h) : 0;
     SDL_FreeSurface(medida);
@@ -126,7 +127,7 @@ void CTexto::blitaTexto(const std::string& s, int x, int y, int r, int g, int b)
 {
     if (fonte == nullptr)
         return;
-    SDL_Surface* desenho = TTF_RenderText_Solid(fonte, s.c_str(), cor(r, g, b));
+    SDL_Surface* desenho = plataforma::desenhaTexto(fonte, s.c_str(), cor(r, g, b));
     if (desenho == nullptr)
         return;  // an empty word renders to nothing
     if (alvo != nullptr) {
@@ -139,7 +140,7 @@ void CTexto::blitaTexto(const std::string& s, int x, int y, int r, int g, int b)
 void CTexto::liberaFonte()
 {
     if (fonte != nullptr) {
-        TTF_CloseFont(fonte);
+        plataforma::fechaFonte(fonte);
         fonte = nullptr;
     }
 }

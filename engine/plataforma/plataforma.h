@@ -1,0 +1,46 @@
+// plataforma: the few calls where the browser build (emscripten's SDL 1.2 layer) and the
+// native SDL 1.2 differ. plataforma_nativa.cpp passes each one straight to SDL, so the
+// native game behaves exactly as if the engine called SDL itself; plataforma_web.cpp makes
+// up for what the browser's SDL lacks. Depends on SDL, SDL_ttf; the loop driver on CProjeto.
+#ifndef CZORVO_PLATAFORMA_H
+#define CZORVO_PLATAFORMA_H
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+class CProjeto;
+
+namespace plataforma {
+
+// The pixel value that paints the screen black. Native: 0. The browser's screen is RGBA,
+// where 0 is transparent.
+Uint32 corPreta(SDL_Surface* tela);
+
+// A copy of the picture in the screen's format; the caller owns it and keeps origem. Null
+// on failure.
+SDL_Surface* formatoTela(SDL_Surface* origem);
+
+// Sets the colour key as SDL_SetColorKey does (same result). In the browser, where the key
+// is ignored, the key colour's pixels are made fully transparent instead.
+int defineChave(SDL_Surface* superficie, Uint32 flags, Uint32 chave);
+
+// Fonts as SDL_ttf opens them. In the browser a Windows bitmap font (.fon) is drawn by the
+// engine from its own glyph bitmaps, pixel for pixel as SDL_ttf draws it natively, and any
+// other font file is handed to the browser as a web font named after its path.
+TTF_Font* abreFonte(const char* arquivo, int tamanho);
+// Text in one colour with no smoothing, as TTF_RenderText_Solid; null for empty text.
+SDL_Surface* desenhaTexto(TTF_Font* fonte, const char* texto, SDL_Color cor);
+void fechaFonte(TTF_Font* fonte);
+
+// The key of a settings file, an SDL 1.2 key number, as this platform's SDL reports it.
+// Native: unchanged.
+int teclaSDL12(int codigo);
+
+// Runs the project's frames until termina, then finalizacao. Native: a plain loop that
+// returns when the game ends. Browser: the page's frame callback runs one frame whenever
+// the frame clock's least interval has passed, and this does not return.
+void rodaLaco(CProjeto& projeto);
+
+}  // namespace plataforma
+
+#endif
