@@ -1,12 +1,17 @@
 # Entry points for a fresh Debian machine:
 #   make run    installs what is missing, builds, and starts the game from this directory
 #   make test   installs what is missing, builds, runs the fuzzer briefly and every test
+#   make web    builds the game as a static web page folder (build-web/site)
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
 FUZZ_SEGUNDOS ?= 20
+WEB_BUILD ?= build-web
+WEB_PORTA ?= 8000
+# Debian's emscripten needs its own node modules (acorn) and the browser test needs ws.
+NODE_WEB = NODE_PATH=/usr/share/nodejs$${NODE_PATH:+:$$NODE_PATH}
 
-.PHONY: deps build run test fuzz dados clean
+.PHONY: deps build run test fuzz dados clean web-deps web web-serve web-test
 
 deps:
 	@tools/dependencias.sh
@@ -35,5 +40,23 @@ fuzz: deps
 dados: build
 	cmake --build $(BUILD) --target dados
 
+web-deps:
+	@tools/dependencias-web.sh
+
+# The static folder: index.html, corvela.js, corvela.wasm and corvela.data (all of data/).
+web: web-deps
+	$(NODE_WEB) emcmake cmake -S web -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release
+	$(NODE_WEB) cmake --build $(WEB_BUILD) -j$(JOBS)
+	@du -sh $(WEB_BUILD)/site
+
+# Serves the folder on this machine only; open the address it prints.
+web-serve: web
+	@echo "Corvela: http://127.0.0.1:$(WEB_PORTA)/  (Ctrl+C stops the server)"
+	cd $(WEB_BUILD)/site && python3 -m http.server $(WEB_PORTA) --bind 127.0.0.1
+
+# Plays the page in headless chromium against frames the native build draws.
+web-test: web build
+	$(NODE_WEB) node tests/web/percurso.js $(WEB_BUILD)/site $(BUILD)
+
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(WEB_BUILD)

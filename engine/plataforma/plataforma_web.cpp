@@ -105,10 +105,10 @@ void quadro()
     if (!projeto.retornaExecutando()) {
         emscripten_cancel_main_loop();
         projeto.finalizacao();
-        // main, whose local this project is, never gets control back in a page: the
-        // project is shut down here, as main's return would, and the page told the game
-        // ended with status 0.
-        projeto.~CProjeto();
+        // main, whose local this project is, never gets control back in a page, so its
+        // return is played here: the sound and SDL are shut down and the page is told the
+        // game ended with status 0.
+        SDL_Quit();
         emscripten_force_exit(0);
         return;
     }
