@@ -1,0 +1,251 @@
+// percurso: the browser test. Serves the built site on 127.0.0.1, opens it in headless
+// chromium and plays it with key events over the DevTools protocol, as a player would: the
+// intro, the menu, a Normal game (a move, pause, help numbers), back to the menu, the credits
+// and back. At each step a screenshot of the game's canvas is held against the frame the
+// native build draws at the same step (corvela-referencia): text in the bitmap font pixel for
+// pixel, colours within RGB565 rounding, the menu's rows in their places, no magenta; the
+// console must stay free of errors and the music must play.
+// Usage: node percurso.js <site folder> <native build folder>
+// Writes the screenshots, the reference frames and a log under <site folder>/../percurso/.
+'use strict';
+
+const {execFileSync} = require('child_process');
+const fs = require('fs');
+const path = require('path');
+const nav = require('./navegador');
+const img = require('./imagens');
+const comp = require('./comparacao');
+
+const LARGURA = 320, ALTURA = 240;
+const TECLAS = {
+  cima: {key: 'ArrowUp', code: 'ArrowUp', windowsVirtualKeyCode: 38},
+  baixo: {key: 'ArrowDown', code: 'ArrowDown', windowsVirtualKeyCode: 40},
+  direita: {key: 'ArrowRight', code: 'ArrowRight', windowsVirtualKeyCode: 39},
+  ctrl: {key: 'Control', code: 'ControlLeft', windowsVirtualKeyCode: 17, location: 1},
+  esc: {key: 'Escape', code: 'Escape', windowsVirtualKeyCode: 27},
+  backspace: {key: 'Backspace', code: 'Backspace', windowsVirtualKeyCode: 8},
+  enter: {key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 13},
+};
+const SEGURA_MS = 100;  // three frames: the game sees the key down, then up in a later frame
+
+const [site, buildNativo] = process.argv.slice(2);
+if (!site || !buildNativo) {
+  console.error('usage: node percurso.js <site folder> <native build folder>');
+  process.exit(2);
+}
+const raiz = path.resolve(__dirname, '..', '..');
+const saida = path.resolve(site, '..', 'percurso');
+fs.rmSync(saida, {recursive: true, force: true});
+fs.mkdirSync(path.join(saida, 'referencia'), {recursive: true});
+
+const falhas = [];
+function confere(oQue, ok, detalhe = '') {
+  console.log((ok ? 'ok   ' : 'FAIL ') + oQue + (detalhe ? ': ' + detalhe : ''));
+  if (!ok) falhas.push(oQue);
+  return ok;
+}
+
+async function principal() {
+  execFileSync(path.join(buildNativo, 'tools', 'corvela-referencia'),
+               [raiz, path.join(saida, 'referencia')], {stdio: 'inherit'});
+  const ref = (nome) => img.lePpm(path.join(saida, 'referencia', nome + '.ppm'));
+  const titulo = img.leBmp(path.join(raiz, 'data', 'gfx', 'title.bmp'));
+  const buraco = img.leBmp(path.join(raiz, 'data', 'gfx', 'buraco.bmp'));
+
+  const servidor = await nav.abreServidor(site);
+  const navegador = await nav.abreNavegador();
+  const pagina = navegador.pagina;
+  const erros = [];
+  pagina.ouve((metodo, p) => {
+    if (metodo === 'Runtime.consoleAPICalled' && (p.type === 'error' || p.type === 'assert'))
+      erros.push('console.' + p.type + ': ' + p.args.map((a) => a.value ?? a.description).join(' '));
+    else if (metodo === 'Runtime.exceptionThrown')
+      erros.push('exception: ' + (p.exceptionDetails.exception?.description ?? p.exceptionDetails.text));
+    else if (metodo === 'Log.entryAdded' && p.entry.level === 'error')
+      erros.push('log: ' + p.entry.text + ' ' + (p.entry.url || ''));
+  });
+  await pagina.envia('Runtime.enable');
+  await pagina.envia('Log.enable');
+  await pagina.envia('Page.enable');
+
+  let contaTelas = 0;
+  // The canvas as the screen shows it (scaled up by whole steps, pixelated), back at 320x240.
+  async function tela(nome) {
+    const r = await pagina.avalia('JSON.stringify(document.getElementById("canvas").getBoundingClientRect())');
+    const c = JSON.parse(r);
+    const foto = await pagina.envia('Page.captureScreenshot', {format: 'png',
+      clip: {x: c.x, y: c.y, width: c.width, height: c.height, scale: 1}});
+    const grande = img.lePng(Buffer.from(foto.data, 'base64'));
+    const escala = grande.w / LARGURA;
+    const t = {w: LARGURA, h: ALTURA, px: Buffer.alloc(LARGURA * ALTURA * 3)};
+    for (let y = 0; y < ALTURA; ++y)
+      for (let x = 0; x < LARGURA; ++x) {
+        const o = (Math.floor((y + 0.5) * escala) * grande.w + Math.floor((x + 0.5) * escala)) * 3;
+        grande.px.copy(t.px, (y * LARGURA + x) * 3, o, o + 3);
+      }
+    if (nome) img.gravaPng(path.join(saida, String(++contaTelas).padStart(2, '0') + '-' + nome + '.png'), t);
+    return t;
+  }
+  // Screenshots until one passes the test, or the time is up; the last one is kept.
+  async function esperaTela(nome, teste, limiteMs) {
+    const fim = Date.now() + limiteMs;
+    let t;
+    do {
+      t = await tela();
+      if (teste(t)) break;
+      await nav.espera(150);
+    } while (Date.now() < fim);
+    return tela(nome);
+  }
+  async function aperta(tecla, vezes = 1) {
+    for (let i = 0; i < vezes; ++i) {
+      await pagina.envia('Input.dispatchKeyEvent', {type: 'rawKeyDown', ...TECLAS[tecla]});
+      await nav.espera(SEGURA_MS);
+      await pagina.envia('Input.dispatchKeyEvent', {type: 'keyUp', ...TECLAS[tecla]});
+      await nav.espera(SEGURA_MS);
+    }
+  }
+  const estadoSom = () => pagina.avalia('Module.estadoSom()');
+  async function musicaTocando(onde) {
+    const a = await estadoSom();
+    await nav.espera(600);
+    const b = await estadoSom();
+    confere(onde + ': the music plays', a.tocando && b.tocando && b.tempo > a.tempo,
+            JSON.stringify(b));
+    return b;
+  }
+
+  // Intro.
+  const inicio = Date.now();
+  await pagina.envia('Page.navigate', {url: servidor.url});
+  await nav.esperaAte(() => pagina.avalia('window.corvelaPrimeiroQuadro || 0'), 60000, 'the first frame');
+  const primeiroQuadro = await pagina.avalia('window.corvelaPrimeiroQuadro');
+  const refIntro = ref('apresentacao');
+  const textoIntro = {x: 130, y: 160, w: 8 * 8, h: 23};
+  let t = await esperaTela('apresentacao', (s) => comp.textoIgual(s, refIntro, textoIntro, [255, 255, 255]).ok, 8000);
+  confere('intro: the blue background', comp.fracao(t, [10, 10, 200]) > 0.8, comp.fracao(t, [10, 10, 200]).toFixed(3));
+  confere('intro: the lines "Orvalek" and "Presents" pixel for pixel',
+          comp.textoIgual(t, refIntro, textoIntro, [255, 255, 255]).ok,
+          comp.textoIgual(t, refIntro, textoIntro, [255, 255, 255]).detalhe);
+  const logo = {x: 127, y: 80, w: 67, h: 80};
+  confere('intro: the logo is drawn, its grey key colour left out',
+          comp.fracao(t, [10, 10, 200], logo) < 0.9 && comp.conta(t, [102, 102, 102], logo, 0) === 0);
+  confere('intro: outside the logo as the native frame',
+          comp.regiaoIgual(t, refIntro, {x: 0, y: 0, w: LARGURA, h: ALTURA}, [logo]).ok);
+  comp.semMagenta(t, [], confere, 'intro');
+
+  // Menu.
+  const refMenu = ref('menu');
+  const ehMenu = (s) => comp.regiaoIgual(s, refMenu, {x: 0, y: 0, w: LARGURA, h: ALTURA}, comp.faixasMenu).ok;
+  t = await esperaTela('menu', ehMenu, 8000);
+  confereMenu(t, refMenu, titulo);
+  await musicaTocando('menu');
+
+  // A Normal game ("Normal" is highlighted on entry): the panel and the board.
+  await aperta('ctrl');
+  const refJogo = ref('jogo');
+  const tempoJogo = {x: 0, y: 205, w: 80, h: 20};  // the running time, which cannot match
+  const painel = {x: 0, y: 0, w: 80, h: ALTURA};
+  t = await esperaTela('jogo', (s) => comp.regiaoIgual(s, refJogo, painel, [tempoJogo]).ok, 5000);
+  confere('game: the panel and its text as the native frame', comp.regiaoIgual(t, refJogo, painel, [tempoJogo]).ok,
+          comp.regiaoIgual(t, refJogo, painel, [tempoJogo]).detalhe);
+  confere('game: the board holds the same tiles as the native one', comp.tabuleiroIgual(t, refJogo).ok,
+          comp.tabuleiroIgual(t, refJogo).detalhe);
+  comp.semMagenta(t, [], confere, 'game');
+  await musicaTocando('game');
+
+  // A move: the cursor starts on the bottom-right cell and the right arrow walks the cells in
+  // reading order; it goes to the tile left (or right) of the hole, found by its picture.
+  const h = comp.achaCelula(t, buraco);
+  confere('game: the hole is found on the board', h >= 0, String(h));
+  const alvo = h % 4 > 0 ? h - 1 : h + 1;
+  await aperta('direita', (alvo + 1) % 16);
+  await aperta('ctrl');
+  const refMovido = ref('jogo-movido');
+  t = await esperaTela('movido', (s) => comp.regiaoIgual(s, refMovido, painel, [tempoJogo]).ok, 3000);
+  confere('game: a move counted ("Moves: 1")', comp.regiaoIgual(t, refMovido, painel, [tempoJogo]).ok,
+          comp.regiaoIgual(t, refMovido, painel, [tempoJogo]).detalhe);
+  confere('game: the tile went into the hole', comp.achaCelula(t, buraco) === alvo, String(comp.achaCelula(t, buraco)));
+
+  // Pause: "PAUSED" and nothing else.
+  await aperta('enter');
+  const refPausa = ref('pausa');
+  const inteira = {x: 0, y: 0, w: LARGURA, h: ALTURA};
+  t = await esperaTela('pausa', (s) => comp.regiaoIgual(s, refPausa, inteira).ok, 3000);
+  confere('pause: "PAUSED" alone, pixel for pixel', comp.regiaoIgual(t, refPausa, inteira).ok,
+          comp.regiaoIgual(t, refPausa, inteira).detalhe);
+
+  // Resume, then the help numbers over the tiles.
+  await aperta('enter');
+  await aperta('backspace');
+  const refAjuda = ref('ajuda');
+  t = await esperaTela('ajuda', (s) => comp.tabuleiroIgual(s, refAjuda).ok, 3000);
+  confere('help: each tile with its number as the native one', comp.tabuleiroIgual(t, refAjuda).ok,
+          comp.tabuleiroIgual(t, refAjuda).detalhe);
+  comp.semMagenta(t, [], confere, 'help');
+
+  // Back to the menu.
+  await aperta('esc');
+  t = await esperaTela('menu-de-volta', ehMenu, 5000);
+  confereMenu(t, refMenu, titulo);
+
+  // The credits: down twice from "Normal", then each page as the native frame.
+  await aperta('baixo', 2);
+  await aperta('ctrl');
+  const volumes = [];
+  for (let p = 0; p < 3; ++p) {
+    const refPagina = ref('creditos-' + p);
+    t = await esperaTela('creditos-' + p, (s) => comp.regiaoIgual(s, refPagina, inteira).ok, p === 0 ? 5000 : 9000);
+    confere(`credits page ${p}: every line, yellow headings and white names, pixel for pixel`,
+            comp.regiaoIgual(t, refPagina, inteira).ok, comp.regiaoIgual(t, refPagina, inteira).detalhe);
+    if (p === 0) {
+      confere('credits: yellow headings', comp.conta(t, [255, 255, 0], inteira, 0) > 100);
+      await musicaTocando('credits');
+    }
+    volumes.push((await estadoSom()).volume);
+  }
+  await nav.espera(1500);
+  volumes.push((await estadoSom()).volume);
+  confere('credits: the music fades out on the last page', volumes[3] < volumes[2] && volumes[2] < volumes[1] + 1e-9 &&
+          volumes[3] < volumes[0], volumes.map((v) => v.toFixed(3)).join(' '));
+
+  // And back to the menu with Escape.
+  await aperta('esc');
+  t = await esperaTela('menu-depois-dos-creditos', ehMenu, 5000);
+  confereMenu(t, refMenu, titulo);
+
+  confere('the console stays free of errors', erros.length === 0, erros.slice(0, 5).join(' | '));
+  const tamanho = fs.readdirSync(site).reduce((s, f) => s + fs.statSync(path.join(site, f)).size, 0);
+  console.log(`site folder: ${(tamanho / 1048576).toFixed(2)} MiB; first frame ${primeiroQuadro.toFixed(0)} ms after ` +
+              `the page began loading; the whole drive took ${((Date.now() - inicio) / 1000).toFixed(1)} s`);
+  await navegador.fecha();
+  servidor.fecha();
+}
+
+// The menu: the title picture untouched outside the rows, each row's text where the native
+// build puts it, "Normal" highlighted in magenta and the rest in grey.
+function confereMenu(t, refMenu, titulo) {
+  const fundo = comp.regiaoIgual(t, refMenu, {x: 0, y: 0, w: LARGURA, h: ALTURA}, comp.faixasMenu);
+  confere('menu: the title picture as the native frame', fundo.ok, fundo.detalhe);
+  const linhas = comp.linhasMenu(t, titulo), linhasRef = comp.linhasMenu(refMenu, titulo);
+  for (let i = 0; i < 5; ++i) {
+    const a = linhas[i], b = linhasRef[i];
+    const ok = a && b && Math.abs(a.x0 - b.x0) <= 3 && Math.abs(a.y0 - b.y0) <= 4 &&
+               Math.abs(a.x1 - b.x1) <= 12 && Math.abs(a.y1 - b.y1) <= 6;
+    confere(`menu: row ${i} in its place`, ok, JSON.stringify({web: a, nativo: b}));
+  }
+  confere('menu: "Normal" highlighted in magenta', linhas[1] && linhas[1].magenta > 30 && linhas.every((l, i) => i === 1 || !l || l.magenta === 0));
+  comp.semMagenta(t, [comp.faixasMenu[1]], confere, 'menu');
+}
+
+principal().then(() => {
+  if (falhas.length) {
+    console.error(`${falhas.length} check(s) failed; screenshots in ${saida}`);
+    process.exit(1);
+  }
+  console.log('browser test passed; screenshots in ' + saida);
+  process.exit(0);
+}, (e) => {
+  console.error('browser test stopped: ' + (e.stack || e));
+  process.exit(1);
+});
