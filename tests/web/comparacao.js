@@ -129,7 +129,7 @@ function tabuleiroIgual(web, ref) {
 
 // The cell (0 to 15, reading order) that shows the picture, the cursor over it allowed for.
 function achaCelula(t, figura) {
-  let melhor = -1, quanto = 0.8 * LADO_CELULA * LADO_CELULA;
+  let melhor = -1, quanto = 0.5 * LADO_CELULA * LADO_CELULA;
   for (let i = 0; i < CELULAS * CELULAS; ++i) {
     const n = iguaisNaCelula(t, i, figura, -1);
     if (n > quanto) {
