@@ -60,7 +60,8 @@ function textoIgual(web, ref, r, c) {
       ++total;
     }
   }
-  return {ok: total === 0 && tinta > 0, detalhe: tinta ? resumo(primeiras, total) : 'no text in the native frame'};
+  return {ok: total === 0 && tinta > 0,
+          detalhe: tinta ? resumo(primeiras, total) : 'no text in the native frame'};
 }
 
 function conta(t, c, r = {x: 0, y: 0, w: t.w, h: t.h}, tol = TOLERANCIA) {
@@ -124,7 +125,8 @@ function tabuleiroIgual(web, ref) {
       melhor = Math.max(melhor, iguaisNaCelula(web, i, ref, j));
     if (melhor < LADO_CELULA * LADO_CELULA) ruins.push(i);
   }
-  return {ok: ruins.length <= 2, detalhe: ruins.length ? 'cells without a native twin: ' + ruins.join(' ') : ''};
+  return {ok: ruins.length <= 2,
+          detalhe: ruins.length ? 'cells without a native twin: ' + ruins.join(' ') : ''};
 }
 
 // The cell (0 to 15, reading order) that shows the picture, the cursor over it allowed for.

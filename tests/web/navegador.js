@@ -96,7 +96,7 @@ async function abreNavegador() {
     '--autoplay-policy=no-user-gesture-required', '--run-all-compositor-stages-before-draw',
     '--remote-debugging-port=0', '--user-data-dir=' + perfil, '--window-size=1000,800',
     'about:blank',
-  ], {stdio: ['ignore', 'ignore', 'pipe']});
+  ], {stdio: ['ignore', 'ignore', 'pipe'], detached: true});  // its own process group
   let saida = '';
   processo.stderr.on('data', (d) => { saida += d; });
   const portaArquivo = path.join(perfil, 'DevToolsActivePort');
@@ -120,11 +120,31 @@ async function abreNavegador() {
   const ws = new WebSocket(alvos[0].webSocketDebuggerUrl, {perMessageDeflate: false});
   await new Promise((resolve, reject) => { ws.once('open', resolve); ws.once('error', reject); });
   const pagina = new Pagina(ws);
+  // The browser and every helper process it started, then its profile.
   const fecha = async () => {
     ws.close();
-    processo.kill();
-    await new Promise((resolve) => processo.once('exit', resolve));
-    fs.rmSync(perfil, {recursive: true, force: true});
+    const saiu = new Promise((resolve) => processo.once('exit', resolve));
+    process.kill(-processo.pid, 'SIGTERM');
+    await saiu;
+    await esperaAte(() => {
+      try {
+        process.kill(-processo.pid, 0);
+        return false;
+      } catch (e) {
+        return true;
+      }
+    }, 10000, 'chromium to end').catch(() => {
+      try {
+        process.kill(-processo.pid, 'SIGKILL');
+      } catch (e) {
+        // gone meanwhile
+      }
+    });
+    try {
+      fs.rmSync(perfil, {recursive: true, force: true, maxRetries: 10, retryDelay: 200});
+    } catch (e) {
+      console.error('could not remove ' + perfil + ': ' + e.message);
+    }
   };
   return {pagina, fecha, registro: () => saida};
 }

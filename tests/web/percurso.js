@@ -1,10 +1,10 @@
 // percurso: the browser test. Serves the built site on 127.0.0.1, opens it in headless
 // chromium and plays it with key events over the DevTools protocol, as a player would: the
 // intro, the menu, a Normal game (a move, pause, help numbers), back to the menu, the credits
-// and back. At each step a screenshot of the game's canvas is held against the frame the
-// native build draws at the same step (corvela-referencia): text in the bitmap font pixel for
-// pixel, colours within RGB565 rounding, the menu's rows in their places, no magenta; the
-// console must stay free of errors and the music must play.
+// and back, and Quit. At each step a screenshot of the game's canvas is held against the
+// frame the native build draws at the same step (corvela-referencia): text in the bitmap font
+// pixel for pixel, colours within RGB565 rounding, the menu's rows in their places, no
+// magenta; the console must stay free of errors and the music must play.
 // Usage: node percurso.js <site folder> <native build folder>
 // Writes the screenshots, the reference frames and a log under <site folder>/../percurso/.
 'use strict';
@@ -17,6 +17,7 @@ const img = require('./imagens');
 const comp = require('./comparacao');
 
 const LARGURA = 320, ALTURA = 240;
+const inteira = {x: 0, y: 0, w: LARGURA, h: ALTURA};
 const TECLAS = {
   cima: {key: 'ArrowUp', code: 'ArrowUp', windowsVirtualKeyCode: 38},
   baixo: {key: 'ArrowDown', code: 'ArrowDown', windowsVirtualKeyCode: 40},
@@ -44,17 +45,30 @@ function confere(oQue, ok, detalhe = '') {
   if (!ok) falhas.push(oQue);
   return ok;
 }
+// A comparison's result, {ok, detalhe}.
+function confereR(oQue, r) {
+  return confere(oQue, r.ok, r.detalhe);
+}
 
 async function principal() {
   execFileSync(path.join(buildNativo, 'tools', 'corvela-referencia'),
-               [raiz, path.join(saida, 'referencia')], {stdio: 'inherit'});
+               [raiz, path.join(saida, 'referencia')], {stdio: ['ignore', 'ignore', 'inherit']});
   const ref = (nome) => img.lePpm(path.join(saida, 'referencia', nome + '.ppm'));
   const titulo = img.leBmp(path.join(raiz, 'data', 'gfx', 'title.bmp'));
   const buraco = img.leBmp(path.join(raiz, 'data', 'gfx', 'buraco.bmp'));
 
   const servidor = await nav.abreServidor(site);
-  const navegador = await nav.abreNavegador();
-  const pagina = navegador.pagina;
+  let navegador;
+  try {
+    navegador = await nav.abreNavegador();
+    await percorre(navegador.pagina, servidor.url, ref, titulo, buraco);
+  } finally {
+    if (navegador) await navegador.fecha();
+    servidor.fecha();
+  }
+}
+
+async function percorre(pagina, url, ref, titulo, buraco) {
   const erros = [];
   pagina.ouve((metodo, p) => {
     if (metodo === 'Runtime.consoleAPICalled' && (p.type === 'error' || p.type === 'assert'))
@@ -117,26 +131,26 @@ async function principal() {
 
   // Intro.
   const inicio = Date.now();
-  await pagina.envia('Page.navigate', {url: servidor.url});
+  await pagina.envia('Page.navigate', {url});
   await nav.esperaAte(() => pagina.avalia('window.corvelaPrimeiroQuadro || 0'), 60000, 'the first frame');
   const primeiroQuadro = await pagina.avalia('window.corvelaPrimeiroQuadro');
   const refIntro = ref('apresentacao');
   const textoIntro = {x: 130, y: 160, w: 8 * 8, h: 23};
-  let t = await esperaTela('apresentacao', (s) => comp.textoIgual(s, refIntro, textoIntro, [255, 255, 255]).ok, 8000);
-  confere('intro: the blue background', comp.fracao(t, [10, 10, 200]) > 0.8, comp.fracao(t, [10, 10, 200]).toFixed(3));
-  confere('intro: the lines "Orvalek" and "Presents" pixel for pixel',
-          comp.textoIgual(t, refIntro, textoIntro, [255, 255, 255]).ok,
-          comp.textoIgual(t, refIntro, textoIntro, [255, 255, 255]).detalhe);
+  let t = await esperaTela('apresentacao',
+                           (s) => comp.textoIgual(s, refIntro, textoIntro, [255, 255, 255]).ok, 8000);
+  const azul = comp.fracao(t, [10, 10, 200]);
+  confere('intro: the blue background', azul > 0.8, azul.toFixed(3));
+  confereR('intro: the lines "Orvalek" and "Presents" pixel for pixel',
+           comp.textoIgual(t, refIntro, textoIntro, [255, 255, 255]));
   const logo = {x: 127, y: 80, w: 67, h: 80};
   confere('intro: the logo is drawn, its grey key colour left out',
           comp.fracao(t, [10, 10, 200], logo) < 0.9 && comp.conta(t, [102, 102, 102], logo, 0) === 0);
-  confere('intro: outside the logo as the native frame',
-          comp.regiaoIgual(t, refIntro, {x: 0, y: 0, w: LARGURA, h: ALTURA}, [logo]).ok);
+  confereR('intro: outside the logo as the native frame', comp.regiaoIgual(t, refIntro, inteira, [logo]));
   comp.semMagenta(t, [], confere, 'intro');
 
   // Menu.
   const refMenu = ref('menu');
-  const ehMenu = (s) => comp.regiaoIgual(s, refMenu, {x: 0, y: 0, w: LARGURA, h: ALTURA}, comp.faixasMenu).ok;
+  const ehMenu = (s) => comp.regiaoIgual(s, refMenu, inteira, comp.faixasMenu).ok;
   t = await esperaTela('menu', ehMenu, 8000);
   confereMenu(t, refMenu, titulo);
   await musicaTocando('menu');
@@ -147,10 +161,9 @@ async function principal() {
   const tempoJogo = {x: 0, y: 205, w: 80, h: 20};  // the running time, which cannot match
   const painel = {x: 0, y: 0, w: 80, h: ALTURA};
   t = await esperaTela('jogo', (s) => comp.regiaoIgual(s, refJogo, painel, [tempoJogo]).ok, 5000);
-  confere('game: the panel and its text as the native frame', comp.regiaoIgual(t, refJogo, painel, [tempoJogo]).ok,
-          comp.regiaoIgual(t, refJogo, painel, [tempoJogo]).detalhe);
-  confere('game: the board holds the same tiles as the native one', comp.tabuleiroIgual(t, refJogo).ok,
-          comp.tabuleiroIgual(t, refJogo).detalhe);
+  confereR('game: the panel and its text as the native frame',
+           comp.regiaoIgual(t, refJogo, painel, [tempoJogo]));
+  confereR('game: the board holds the same tiles as the native one', comp.tabuleiroIgual(t, refJogo));
   comp.semMagenta(t, [], confere, 'game');
   await musicaTocando('game');
 
@@ -163,25 +176,22 @@ async function principal() {
   await aperta('ctrl');
   const refMovido = ref('jogo-movido');
   t = await esperaTela('movido', (s) => comp.regiaoIgual(s, refMovido, painel, [tempoJogo]).ok, 3000);
-  confere('game: a move counted ("Moves: 1")', comp.regiaoIgual(t, refMovido, painel, [tempoJogo]).ok,
-          comp.regiaoIgual(t, refMovido, painel, [tempoJogo]).detalhe);
-  confere('game: the tile went into the hole', comp.achaCelula(t, buraco) === alvo, String(comp.achaCelula(t, buraco)));
+  confereR('game: a move counted ("Moves: 1")', comp.regiaoIgual(t, refMovido, painel, [tempoJogo]));
+  const buracoAgora = comp.achaCelula(t, buraco);
+  confere('game: the tile went into the hole', buracoAgora === alvo, String(buracoAgora));
 
   // Pause: "PAUSED" and nothing else.
   await aperta('enter');
   const refPausa = ref('pausa');
-  const inteira = {x: 0, y: 0, w: LARGURA, h: ALTURA};
   t = await esperaTela('pausa', (s) => comp.regiaoIgual(s, refPausa, inteira).ok, 3000);
-  confere('pause: "PAUSED" alone, pixel for pixel', comp.regiaoIgual(t, refPausa, inteira).ok,
-          comp.regiaoIgual(t, refPausa, inteira).detalhe);
+  confereR('pause: "PAUSED" alone, pixel for pixel', comp.regiaoIgual(t, refPausa, inteira));
 
   // Resume, then the help numbers over the tiles.
   await aperta('enter');
   await aperta('backspace');
   const refAjuda = ref('ajuda');
   t = await esperaTela('ajuda', (s) => comp.tabuleiroIgual(s, refAjuda).ok, 3000);
-  confere('help: each tile with its number as the native one', comp.tabuleiroIgual(t, refAjuda).ok,
-          comp.tabuleiroIgual(t, refAjuda).detalhe);
+  confereR('help: each tile with its number as the native one', comp.tabuleiroIgual(t, refAjuda));
   comp.semMagenta(t, [], confere, 'help');
 
   // Back to the menu.
@@ -195,9 +205,10 @@ async function principal() {
   const volumes = [];
   for (let p = 0; p < 3; ++p) {
     const refPagina = ref('creditos-' + p);
-    t = await esperaTela('creditos-' + p, (s) => comp.regiaoIgual(s, refPagina, inteira).ok, p === 0 ? 5000 : 9000);
-    confere(`credits page ${p}: every line, yellow headings and white names, pixel for pixel`,
-            comp.regiaoIgual(t, refPagina, inteira).ok, comp.regiaoIgual(t, refPagina, inteira).detalhe);
+    t = await esperaTela('creditos-' + p, (s) => comp.regiaoIgual(s, refPagina, inteira).ok,
+                         p === 0 ? 5000 : 9000);
+    confereR(`credits page ${p}: every line, yellow headings and white names, pixel for pixel`,
+             comp.regiaoIgual(t, refPagina, inteira));
     if (p === 0) {
       confere('credits: yellow headings', comp.conta(t, [255, 255, 0], inteira, 0) > 100);
       await musicaTocando('credits');
@@ -206,27 +217,36 @@ async function principal() {
   }
   await nav.espera(1500);
   volumes.push((await estadoSom()).volume);
-  confere('credits: the music fades out on the last page', volumes[3] < volumes[2] && volumes[2] < volumes[1] + 1e-9 &&
-          volumes[3] < volumes[0], volumes.map((v) => v.toFixed(3)).join(' '));
+  confere('credits: the music fades out on the last page',
+          volumes[3] < volumes[2] && volumes[2] <= volumes[1] && volumes[3] < volumes[0],
+          volumes.map((v) => v.toFixed(3)).join(' '));
 
   // And back to the menu with Escape.
   await aperta('esc');
   t = await esperaTela('menu-depois-dos-creditos', ehMenu, 5000);
   confereMenu(t, refMenu, titulo);
 
+  // Quit, three rows below "Normal": the page says the game has ended and the sound stops.
+  await aperta('baixo', 3);
+  await aperta('ctrl');
+  const avisoFim = 'document.getElementById("estado").textContent';
+  const fim = await nav.esperaAte(() => pagina.avalia(`${avisoFim}.includes("ended") && ${avisoFim}`),
+                                  5000, 'the end of the game').catch(() => '');
+  confere('quit: the page says the game has ended', Boolean(fim), fim);
+  confere('quit: the music stops', !(await estadoSom()).tocando);
+
   confere('the console stays free of errors', erros.length === 0, erros.slice(0, 5).join(' | '));
   const tamanho = fs.readdirSync(site).reduce((s, f) => s + fs.statSync(path.join(site, f)).size, 0);
-  console.log(`site folder: ${(tamanho / 1048576).toFixed(2)} MiB; first frame ${primeiroQuadro.toFixed(0)} ms after ` +
-              `the page began loading; the whole drive took ${((Date.now() - inicio) / 1000).toFixed(1)} s`);
-  await navegador.fecha();
-  servidor.fecha();
+  console.log(`site folder: ${(tamanho / 1048576).toFixed(2)} MiB; first frame ` +
+              `${primeiroQuadro.toFixed(0)} ms after the page began loading; ` +
+              `the whole drive took ${((Date.now() - inicio) / 1000).toFixed(1)} s`);
 }
 
 // The menu: the title picture untouched outside the rows, each row's text where the native
 // build puts it, "Normal" highlighted in magenta and the rest in grey.
 function confereMenu(t, refMenu, titulo) {
-  const fundo = comp.regiaoIgual(t, refMenu, {x: 0, y: 0, w: LARGURA, h: ALTURA}, comp.faixasMenu);
-  confere('menu: the title picture as the native frame', fundo.ok, fundo.detalhe);
+  confereR('menu: the title picture as the native frame',
+           comp.regiaoIgual(t, refMenu, inteira, comp.faixasMenu));
   const linhas = comp.linhasMenu(t, titulo), linhasRef = comp.linhasMenu(refMenu, titulo);
   for (let i = 0; i < 5; ++i) {
     const a = linhas[i], b = linhasRef[i];
@@ -234,7 +254,9 @@ function confereMenu(t, refMenu, titulo) {
                Math.abs(a.x1 - b.x1) <= 12 && Math.abs(a.y1 - b.y1) <= 6;
     confere(`menu: row ${i} in its place`, ok, JSON.stringify({web: a, nativo: b}));
   }
-  confere('menu: "Normal" highlighted in magenta', linhas[1] && linhas[1].magenta > 30 && linhas.every((l, i) => i === 1 || !l || l.magenta === 0));
+  confere('menu: "Normal" highlighted in magenta',
+          Boolean(linhas[1]) && linhas[1].magenta > 30 &&
+          linhas.every((l, i) => i === 1 || !l || l.magenta === 0));
   comp.semMagenta(t, [comp.faixasMenu[1]], confere, 'menu');
 }
 
