@@ -2,6 +2,7 @@
 #include "game/Corvela.h"
 
 #include "engine/plataforma/plataforma.h"
+#include "game/Jogo.h"
 #include "game/TelaEspera.h"
 
 namespace {
@@ -13,6 +14,11 @@ CModulo* criaTelaEspera()
     return new TelaEspera;
 }
 
+CModulo* criaJogo()
+{
+    return new Jogo;
+}
+
 }  // namespace
 
 Corvela::Corvela()
@@ -21,6 +27,7 @@ Corvela::Corvela()
     dificuldade = DIFICULDADE_INICIAL;
     for (FabricaModulo& fabrica : fabricas)
         fabrica = criaTelaEspera;
+    fabricas[JOGO] = criaJogo;
 }
 
 void Corvela::finalizacao()

@@ -27,6 +27,7 @@ public:
     // Sets up an n x n board, solved with the hole at the bottom right, on the right-hand
     // altura x altura square of a largura x altura screen, and loads the pictures, the
     // cursor, the hole and the help font. The cursor, help and solved count stay as they are.
+    // n outside 1..4 is refused and leaves the board empty (size 0), where no rule finds a cell.
     void inicializa(unsigned int largura, unsigned int altura, unsigned char n);
 
     // Selects the cell at position p; n*n selects position 0; a larger p is ignored.
@@ -40,7 +41,8 @@ public:
     void troca(unsigned char a, unsigned char b);
     // Shuffles by passos - 1 random attempts at moving the hole (one srand(time(0)) first);
     // an attempt that would undo the last chosen direction is replaced by another, and the
-    // whole run is repeated while it ends on the solved board.
+    // whole run is repeated while it ends on the solved board. With passos < 2, or n < 2, no
+    // attempt can be made: the board is left as it is and not checked.
     void embaralha(unsigned int passos);
     // Solved test; every true result adds one to the solved count.
     bool venceu();
@@ -53,12 +55,14 @@ public:
     Bloco* buscaPosicao(unsigned int k);
 
     // Draws the board on the video surface: true, the playing view (tiles, hole, cursor,
-    // help numbers); false, the whole picture.
+    // help numbers); false, the whole picture. Draws nothing without a usable picture; with
+    // the picture lost after the list was made, tiles are flat grey cells, always numbered.
     void exibe(bool jogando);
     // Fills the picture list with the 240x240 BMP files of data/bg, in directory order, and
-    // writes each accepted name on its own line of the standard output.
+    // writes each accepted name on its own line of the standard output; an empty list is
+    // reported on the standard error.
     void listaImagensDir();
-    // Loads the picture that the solved count chooses from the list.
+    // Loads the picture that the solved count chooses from the list; nothing when it is empty.
     void carregaProximaImagem();
 
     Uint8 retornaTamanho() const { return tamanho; }
@@ -87,6 +91,9 @@ private:
     CSpriteAnimado imagem;
     std::vector<std::string> imagens;
     std::string imagemAtual;
+
+    // The tile's number in white with its top-left corner at (x, y); nothing without a font.
+    void escreveNumero(SDL_Surface* tela, int x, int y, Uint8 numero);
 
     Tabuleiro(const Tabuleiro&) = delete;
     Tabuleiro& operator=(const Tabuleiro&) = delete;

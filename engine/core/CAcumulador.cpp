@@ -4,21 +4,6 @@
 #include "engine/core/CRelogio.h"
 #include "engine/files/cadeias.h"
 
-namespace {
-
-const Uint32 MS_POR_SEGUNDO = 1000;
-const Uint32 SEGUNDOS_POR_HORA = 3600;
-const Uint32 SEGUNDOS_POR_MINUTO = 60;
-const Uint32 MENOR_DOIS_DIGITOS = 10;
-
-std::string doisDigitos(Uint32 valor)
-{
-    const std::string texto = itos(static_cast<int>(valor));
-    return valor < MENOR_DOIS_DIGITOS ? "0" + texto : texto;
-}
-
-}  // namespace
-
 CAcumulador::CAcumulador() : relogio(nullptr), tempoAcumulado(0), limite(0)
 {
     nomeClasse = "CAcumulador";
@@ -50,9 +35,5 @@ void CAcumulador::reinicia()
 
 std::string CAcumulador::retornaTempoF() const
 {
-    const Uint32 segundos = tempoAcumulado / MS_POR_SEGUNDO;
-    const Uint32 horas = segundos / SEGUNDOS_POR_HORA;
-    const Uint32 minutos = (segundos % SEGUNDOS_POR_HORA) / SEGUNDOS_POR_MINUTO;
-    const Uint32 resto = (segundos % SEGUNDOS_POR_HORA) % SEGUNDOS_POR_MINUTO;
-    return doisDigitos(horas) + ":" + doisDigitos(minutos) + ":" + doisDigitos(resto);
+    return textoTempo(tempoAcumulado);
 }

@@ -1,5 +1,5 @@
 // CAcumulador: a game-time timer that follows the frame clock. Depends on CRelogio and on
-// itos (engine/files/cadeias.h) for the time text.
+// textoTempo (engine/files/cadeias.h) for the time text.
 #ifndef CZORVO_CACUMULADOR_H
 #define CZORVO_CACUMULADOR_H
 

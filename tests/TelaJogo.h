@@ -1,0 +1,146 @@
+// TelaJogo: the game-screen tests' fixture: the project driven one frame at a time with real
+// key events and a scripted tick source, the board arranged through its own operations, and
+// text read back from the screen's pixels. Depends on gtest, Corvela, Jogo, TelaEspera and
+// the media test support.
+#ifndef CORVELA_TESTES_TELAJOGO_H
+#define CORVELA_TESTES_TELAJOGO_H
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "engine/media/CTexto.h"
+#include "game/Corvela.h"
+#include "game/Jogo.h"
+#include "game/TelaEspera.h"
+#include "tests/Apoio.h"
+#include "tests/DadosProprios.h"
+#include "tests/MidiaTeste.h"
+
+const Cor VERDE = {0, 255, 0};
+const Cor CIANO = {100, 255, 255};
+const Cor BRANCO = {255, 255, 255};
+const int ESQUERDA_TABULEIRO = 80;
+const int LADO_TABULEIRO = 240;
+
+class TelaJogo : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        projeto.defFabrica(Corvela::MENU, [] { return static_cast<CModulo*>(new TelaEspera); });
+        projeto.retornaRelogio()->defFonteTicks(apoio::TicksPasso::le, &ticks);
+        projeto.retornaRelogio()->inicializa();
+        ASSERT_TRUE(projeto.init());
+    }
+
+    // A new visit to the game screen, as the menu makes it.
+    void entra(Uint8 dificuldade)
+    {
+        testing::internal::CaptureStdout();  // the board's list of pictures
+        projeto.dificuldade = dificuldade;
+        projeto.defProxModulo(Corvela::JOGO);
+        projeto.carregaModuloMem();
+        testing::internal::GetCapturedStdout();
+    }
+    Jogo& jogo() { return *static_cast<Jogo*>(projeto.retornaModulo()); }
+    Tabuleiro& tab() { return jogo().retornaTabuleiro(); }
+    std::string modulo() const { return projeto.retornaModulo()->retornaNomeClasse(); }
+    SDL_Surface* tela() { return projeto.retornaVideo()->retornaTela(); }
+    Uint32 tempo() { return jogo().retornaTemporizador().retornaTempo(); }
+
+    void quadro() { projeto.executaQuadro(); }
+    // The keys go down together in the next frame; their release arrives with the frame after.
+    void aperta(std::initializer_list<SDLKey> teclas)
+    {
+        for (SDLKey k : teclas)
+            apoio::empurraTecla(k, true);
+        quadro();
+        for (SDLKey k : teclas)
+            apoio::empurraTecla(k, false);
+    }
+    void aperta(SDLKey tecla) { aperta({tecla}); }
+    // Moves the cursor with the right key to p, then presses the action key there.
+    void aciona(unsigned p)
+    {
+        while (tab().retornaSelecionado() != p)
+            aperta(SDLK_RIGHT);
+        aperta(SDLK_LCTRL);
+    }
+    // Solved order through swaps: no move is counted.
+    void ordena()
+    {
+        for (unsigned p = 1; p < 16; ++p)
+            tab().troca(static_cast<unsigned char>(p), tab().buscaPosicao(p)->numero);
+    }
+
+    // Runs playing frames until the game's timer reads alvo ms. Each frame adds what the
+    // clock counted for the frame before, so the clock is let count long frames meanwhile.
+    void tempoAte(Uint32 alvo)
+    {
+        CRelogio* relogio = projeto.retornaRelogio();
+        relogio->ajustaIntervalos(1, alvo);
+        while (tempo() != alvo) {
+            ASSERT_GE(alvo, tempo() + relogio->retornaIntervalo());
+            ticks.passo = std::max<Uint32>(alvo - tempo() - relogio->retornaIntervalo(), 1);
+            quadro();
+        }
+        relogio->ajustaIntervalos(CRelogio::INTERVALO_MIN_PADRAO, CRelogio::INTERVALO_MAX_PADRAO);
+        ticks.passo = CRelogio::INTERVALO_MIN_PADRAO;
+    }
+
+    // From a playing board, a win counted with exactly movimentosAlvo moves at a timer of
+    // tempoAlvo ms: the board is brought within one or two moves of solved, the moves to
+    // spare go back and forth beside the hole, and the last move waits for the time.
+    void venceCom(Uint32 movimentosAlvo, Uint32 tempoAlvo)
+    {
+        const Uint32 falta = movimentosAlvo - jogo().retornaMovimentos();
+        ordena();
+        tab().move(15);
+        const bool par = falta % 2 == 0;
+        if (par)
+            tab().move(14);
+        const unsigned buraco = par ? 14 : 15;
+        for (Uint32 i = 0; i < (falta - (par ? 2 : 1)) / 2; ++i) {
+            aciona(buraco - 1);
+            aciona(buraco);
+        }
+        if (par)
+            aciona(15);
+        while (tab().retornaSelecionado() != 0)
+            aperta(SDLK_RIGHT);
+        tempoAte(tempoAlvo);
+        aperta(SDLK_LCTRL);
+    }
+
+    // Whether the screen shows texto at (x, y) in cor: within the text's box, the pixels of
+    // that colour are exactly those of the same text drawn alone.
+    bool mostra(const std::string& texto, int x, int y, Cor cor)
+    {
+        CTexto referencia;
+        referencia.inicializa(320, 240, FONTE_CELULA, 8);
+        Superficie s = novaSuperficie(16, 320, 240);
+        referencia.escreveTexto(texto);
+        referencia.exibe(x, y, s.get(), cor.r, cor.g, cor.b);
+        const Uint32 tinta = SDL_MapRGB(tela()->format, cor.r, cor.g, cor.b);
+        const int w = static_cast<int>(texto.size()) * referencia.retornaLarguraCaractere();
+        bool algum = false;
+        for (int j = y; j < y + referencia.retornaAlturaCaractere(); ++j)
+            for (int i = x; i < x + w; ++i) {
+                const bool esperado = pixela(s.get(), i, j) == tinta;
+                algum = algum || esperado;
+                if (esperado != (pixela(tela(), i, j) == tinta))
+                    return false;
+            }
+        return algum;
+    }
+    bool tabuleiroVazio() { return !temTinta(tela(), ESQUERDA_TABULEIRO, 0, LADO_TABULEIRO, 240); }
+
+    apoio::TicksPasso ticks;
+    Corvela projeto;
+};
+
+#endif
