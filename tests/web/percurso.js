@@ -153,6 +153,8 @@ async function percorre(pagina, url, ref, titulo, buraco) {
   const ehMenu = (s) => comp.regiaoIgual(s, refMenu, inteira, comp.faixasMenu).ok;
   t = await esperaTela('menu', ehMenu, 8000);
   confereMenu(t, refMenu, titulo);
+  confere('menu: its TrueType face is the page\'s own web font, loaded', await pagina.avalia(
+      '[...document.fonts].some((f) => f.family.includes("Sans Bold.ttf") && f.status === "loaded")'));
   await musicaTocando('menu');
 
   // A Normal game ("Normal" is highlighted on entry): the panel and the board.
