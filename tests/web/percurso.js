@@ -27,7 +27,9 @@ const TECLAS = {
   backspace: {key: 'Backspace', code: 'Backspace', windowsVirtualKeyCode: 8},
   enter: {key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 13},
 };
-const SEGURA_MS = 100;  // three frames: the game sees the key down, then up in a later frame
+// A key is held for this many of the game's frames and then left up as long, so the game
+// sees it go down in one frame and up in a later one, however slow the machine.
+const QUADROS_POR_TECLA = 2;
 
 const [site, buildNativo] = process.argv.slice(2);
 if (!site || !buildNativo) {
@@ -111,12 +113,18 @@ async function percorre(pagina, url, ref, titulo, buraco) {
     } while (Date.now() < fim);
     return tela(nome);
   }
-  async function aperta(tecla, vezes = 1) {
+  const quadros = () => pagina.avalia('Module.quadros || 0');
+  async function esperaQuadros(n) {
+    const alvo = (await quadros()) + n;
+    await nav.esperaAte(async () => (await quadros()) >= alvo, 10000, n + ' frames');
+  }
+  // Without frames to come after it (the key that quits), the release is not waited on.
+  async function aperta(tecla, vezes = 1, haQuadrosDepois = true) {
     for (let i = 0; i < vezes; ++i) {
       await pagina.envia('Input.dispatchKeyEvent', {type: 'rawKeyDown', ...TECLAS[tecla]});
-      await nav.espera(SEGURA_MS);
+      await esperaQuadros(QUADROS_POR_TECLA);
       await pagina.envia('Input.dispatchKeyEvent', {type: 'keyUp', ...TECLAS[tecla]});
-      await nav.espera(SEGURA_MS);
+      if (haQuadrosDepois) await esperaQuadros(QUADROS_POR_TECLA);
     }
   }
   const estadoSom = () => pagina.avalia('Module.estadoSom()');
@@ -230,7 +238,7 @@ async function percorre(pagina, url, ref, titulo, buraco) {
 
   // Quit, three rows below "Normal": the page says the game has ended and the sound stops.
   await aperta('baixo', 3);
-  await aperta('ctrl');
+  await aperta('ctrl', 1, false);
   const avisoFim = 'document.getElementById("estado").textContent';
   const fim = await nav.esperaAte(() => pagina.avalia(`${avisoFim}.includes("ended") && ${avisoFim}`),
                                   5000, 'the end of the game').catch(() => '');
