@@ -87,9 +87,9 @@ const struct {
 };
 
 // The page's frame callback. A frame runs only once the clock's least interval has passed
-// since the last one ended, so the clock never has to wait: a wait inside a frame would
-// hold the page, and the browser's SDL_Delay refuses to run at all. The next callback is
-// asked for at the moment the next frame is due.
+// since the last one ended (or since the loop began), so the clock never has to wait: a wait
+// inside a frame would hold the page, and the browser's SDL_Delay refuses to run at all. The
+// next callback is asked for at the moment the next frame is due.
 struct Laco {
     CProjeto* projeto = nullptr;
     Uint32 fimUltimo = 0;
@@ -113,7 +113,7 @@ void quadro()
         return;
     }
     const Uint32 minimo = CRelogio::INTERVALO_MIN_PADRAO;
-    if (laco.quadros > 0 && agora - laco.fimUltimo < minimo) {
+    if (agora - laco.fimUltimo < minimo) {
         emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT,
                                         static_cast<int>(minimo - (agora - laco.fimUltimo)));
         return;
@@ -207,6 +207,8 @@ void rodaLaco(CProjeto& projeto)
 {
     laco.projeto = &projeto;
     laco.quadros = 0;
+    // The clock started before this, so the first frame too finds its least interval over.
+    laco.fimUltimo = SDL_GetTicks();
     // Does not return: the page calls quadro from now on, and main's locals stay in place.
     emscripten_set_main_loop(quadro, 0, 1);
 }
