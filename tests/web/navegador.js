@@ -87,14 +87,16 @@ class Pagina {
   }
 }
 
-// Starts chromium headless on an empty profile of its own and opens one blank page.
-async function abreNavegador() {
+// Starts chromium headless on an empty profile of its own and opens one blank page. Sound
+// may start without a key press unless `comoPessoa`, where the browser's usual rule holds.
+async function abreNavegador(comoPessoa = false) {
   const perfil = fs.mkdtempSync(path.join(os.tmpdir(), 'corvela-chromium-'));
   const processo = spawn('chromium', [
     '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
     '--disable-background-networking', '--disable-component-update', '--disable-sync',
-    '--autoplay-policy=no-user-gesture-required', '--run-all-compositor-stages-before-draw',
-    '--remote-debugging-port=0', '--user-data-dir=' + perfil, '--window-size=1000,800',
+    ...(comoPessoa ? [] : ['--autoplay-policy=no-user-gesture-required']),
+    '--run-all-compositor-stages-before-draw', '--remote-debugging-port=0',
+    '--user-data-dir=' + perfil, '--window-size=1000,800',
     'about:blank',
   ], {stdio: ['ignore', 'ignore', 'pipe'], detached: true});  // its own process group
   let saida = '';

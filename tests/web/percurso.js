@@ -15,22 +15,9 @@ const path = require('path');
 const nav = require('./navegador');
 const img = require('./imagens');
 const comp = require('./comparacao');
+const {Sessao, LARGURA, ALTURA} = require('./sessao');
 
-const LARGURA = 320, ALTURA = 240;
 const inteira = {x: 0, y: 0, w: LARGURA, h: ALTURA};
-const TECLAS = {
-  cima: {key: 'ArrowUp', code: 'ArrowUp', windowsVirtualKeyCode: 38},
-  baixo: {key: 'ArrowDown', code: 'ArrowDown', windowsVirtualKeyCode: 40},
-  direita: {key: 'ArrowRight', code: 'ArrowRight', windowsVirtualKeyCode: 39},
-  ctrl: {key: 'Control', code: 'ControlLeft', windowsVirtualKeyCode: 17, location: 1},
-  esc: {key: 'Escape', code: 'Escape', windowsVirtualKeyCode: 27},
-  backspace: {key: 'Backspace', code: 'Backspace', windowsVirtualKeyCode: 8},
-  enter: {key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 13},
-};
-// A key is held for this many of the game's frames and then left up as long, so the game
-// sees it go down in one frame and up in a later one, however slow the machine.
-const QUADROS_POR_TECLA = 2;
-
 const [site, buildNativo] = process.argv.slice(2);
 if (!site || !buildNativo) {
   console.error('usage: node percurso.js <site folder> <native build folder>');
@@ -60,74 +47,40 @@ async function principal() {
   const buraco = img.leBmp(path.join(raiz, 'data', 'gfx', 'buraco.bmp'));
 
   const servidor = await nav.abreServidor(site);
-  let navegador;
   try {
-    navegador = await nav.abreNavegador();
-    await percorre(navegador.pagina, servidor.url, ref, titulo, buraco);
+    for (const [comoPessoa, passeio] of [[false, percorre], [true, somComoPessoa]]) {
+      const navegador = await nav.abreNavegador(comoPessoa);
+      try {
+        await passeio(navegador.pagina, servidor.url, ref, titulo, buraco);
+      } finally {
+        await navegador.fecha();
+      }
+    }
   } finally {
-    if (navegador) await navegador.fecha();
     servidor.fecha();
   }
 }
 
-async function percorre(pagina, url, ref, titulo, buraco) {
-  const erros = [];
-  pagina.ouve((metodo, p) => {
-    if (metodo === 'Runtime.consoleAPICalled' && (p.type === 'error' || p.type === 'assert'))
-      erros.push('console.' + p.type + ': ' + p.args.map((a) => a.value ?? a.description).join(' '));
-    else if (metodo === 'Runtime.exceptionThrown')
-      erros.push('exception: ' + (p.exceptionDetails.exception?.description ?? p.exceptionDetails.text));
-    else if (metodo === 'Log.entryAdded' && p.entry.level === 'error')
-      erros.push('log: ' + p.entry.text + ' ' + (p.entry.url || ''));
-  });
-  await pagina.envia('Runtime.enable');
-  await pagina.envia('Log.enable');
-  await pagina.envia('Page.enable');
+// A browser that starts sound only after a key press, as people's browsers do: the menu's
+// music waits, quietly, for the first key, and then plays.
+async function somComoPessoa(pagina, url, ref) {
+  const sessao = await Sessao.abre(pagina, saida);
+  await sessao.abrePagina(url);
+  const refMenu = ref('menu');
+  await sessao.esperaTela('menu-sem-tecla',
+                          (s) => comp.regiaoIgual(s, refMenu, inteira, comp.faixasMenu).ok, 15000);
+  await nav.espera(500);
+  confere('no key yet: the menu music is held back', !(await sessao.estadoSom()).tocando);
+  await sessao.aperta('baixo');
+  await nav.espera(600);
+  const som = await sessao.estadoSom();
+  confere('the first key starts the held-back music', som.tocando && som.tempo > 0, JSON.stringify(som));
+  confere('held-back sound is no error in the console', sessao.erros.length === 0, sessao.erros.join(' | '));
+}
 
-  let contaTelas = 0;
-  // The canvas as the screen shows it (scaled up by whole steps, pixelated), back at 320x240.
-  async function tela(nome) {
-    const r = await pagina.avalia('JSON.stringify(document.getElementById("canvas").getBoundingClientRect())');
-    const c = JSON.parse(r);
-    const foto = await pagina.envia('Page.captureScreenshot', {format: 'png',
-      clip: {x: c.x, y: c.y, width: c.width, height: c.height, scale: 1}});
-    const grande = img.lePng(Buffer.from(foto.data, 'base64'));
-    const escala = grande.w / LARGURA;
-    const t = {w: LARGURA, h: ALTURA, px: Buffer.alloc(LARGURA * ALTURA * 3)};
-    for (let y = 0; y < ALTURA; ++y)
-      for (let x = 0; x < LARGURA; ++x) {
-        const o = (Math.floor((y + 0.5) * escala) * grande.w + Math.floor((x + 0.5) * escala)) * 3;
-        grande.px.copy(t.px, (y * LARGURA + x) * 3, o, o + 3);
-      }
-    if (nome) img.gravaPng(path.join(saida, String(++contaTelas).padStart(2, '0') + '-' + nome + '.png'), t);
-    return t;
-  }
-  // Screenshots until one passes the test, or the time is up; the last one is kept.
-  async function esperaTela(nome, teste, limiteMs) {
-    const fim = Date.now() + limiteMs;
-    let t;
-    do {
-      t = await tela();
-      if (teste(t)) break;
-      await nav.espera(150);
-    } while (Date.now() < fim);
-    return tela(nome);
-  }
-  const quadros = () => pagina.avalia('Module.quadros || 0');
-  async function esperaQuadros(n) {
-    const alvo = (await quadros()) + n;
-    await nav.esperaAte(async () => (await quadros()) >= alvo, 10000, n + ' frames');
-  }
-  // Without frames to come after it (the key that quits), the release is not waited on.
-  async function aperta(tecla, vezes = 1, haQuadrosDepois = true) {
-    for (let i = 0; i < vezes; ++i) {
-      await pagina.envia('Input.dispatchKeyEvent', {type: 'rawKeyDown', ...TECLAS[tecla]});
-      await esperaQuadros(QUADROS_POR_TECLA);
-      await pagina.envia('Input.dispatchKeyEvent', {type: 'keyUp', ...TECLAS[tecla]});
-      if (haQuadrosDepois) await esperaQuadros(QUADROS_POR_TECLA);
-    }
-  }
-  const estadoSom = () => pagina.avalia('Module.estadoSom()');
+async function percorre(pagina, url, ref, titulo, buraco) {
+  const sessao = await Sessao.abre(pagina, saida);
+  const {tela, esperaTela, aperta, estadoSom} = sessao.funcoes();
   async function musicaTocando(onde) {
     const a = await estadoSom();
     await nav.espera(600);
@@ -139,9 +92,7 @@ async function percorre(pagina, url, ref, titulo, buraco) {
 
   // Intro.
   const inicio = Date.now();
-  await pagina.envia('Page.navigate', {url});
-  await nav.esperaAte(() => pagina.avalia('window.corvelaPrimeiroQuadro || 0'), 60000, 'the first frame');
-  const primeiroQuadro = await pagina.avalia('window.corvelaPrimeiroQuadro');
+  const primeiroQuadro = await sessao.abrePagina(url);
   const refIntro = ref('apresentacao');
   const textoIntro = {x: 130, y: 160, w: 8 * 8, h: 23};
   let t = await esperaTela('apresentacao',
@@ -245,7 +196,7 @@ async function percorre(pagina, url, ref, titulo, buraco) {
   confere('quit: the page says the game has ended', Boolean(fim), fim);
   confere('quit: the music stops', !(await estadoSom()).tocando);
 
-  confere('the console stays free of errors', erros.length === 0, erros.slice(0, 5).join(' | '));
+  confere('the console stays free of errors', sessao.erros.length === 0, sessao.erros.slice(0, 5).join(' | '));
   const tamanho = fs.readdirSync(site).reduce((s, f) => s + fs.statSync(path.join(site, f)).size, 0);
   console.log(`site folder: ${(tamanho / 1048576).toFixed(2)} MiB; first frame ` +
               `${primeiroQuadro.toFixed(0)} ms after the page began loading; ` +
