@@ -80,7 +80,7 @@ async function somComoPessoa(pagina, url, ref) {
 
 async function percorre(pagina, url, ref, titulo, buraco) {
   const sessao = await Sessao.abre(pagina, saida);
-  const {tela, esperaTela, aperta, estadoSom} = sessao.funcoes();
+  const {esperaTela, aperta, estadoSom} = sessao.funcoes();
   async function musicaTocando(onde) {
     const a = await estadoSom();
     await nav.espera(600);
