@@ -1,6 +1,7 @@
 # Entry points for a fresh Debian machine:
 #   make run    installs what is missing, builds, and starts the game from this directory
 #   make test   installs what is missing, builds, runs the fuzzer briefly and every test
+#   make e2e    plays the real game end to end under a virtual X server (tests/e2e)
 #   make web    builds the game as a static web page folder (build-web/site)
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
@@ -11,7 +12,7 @@ WEB_PORTA ?= 8000
 # Debian's emscripten needs its own node modules (acorn) and the browser test needs ws.
 NODE_WEB = NODE_PATH=/usr/share/nodejs$${NODE_PATH:+:$$NODE_PATH}
 
-.PHONY: deps build run test fuzz dados clean web-deps web web-serve web-test
+.PHONY: deps build run test e2e fuzz dados clean web-deps web web-serve web-test
 
 deps:
 	@tools/dependencias.sh
@@ -27,6 +28,11 @@ run: build
 # The fuzzer runs first so that the test runner's summary is the last thing printed.
 test: build fuzz
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The built game driven by key presses under Xvfb, with its sound recorded; the screenshots
+# are left in $(BUILD)/e2e.
+e2e: build
+	tests/e2e/ponta_a_ponta.sh $(BUILD)/corvela $(BUILD)/e2e
 
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \

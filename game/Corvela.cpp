@@ -2,21 +2,19 @@
 #include "game/Corvela.h"
 
 #include "engine/plataforma/plataforma.h"
+#include "game/Apresentacao.h"
+#include "game/Creditos.h"
 #include "game/Jogo.h"
-#include "game/TelaEspera.h"
+#include "game/Menu.h"
 
 namespace {
 
 const Uint8 DIFICULDADE_INICIAL = 1;
 
-CModulo* criaTelaEspera()
+template <class Tela>
+CModulo* cria()
 {
-    return new TelaEspera;
-}
-
-CModulo* criaJogo()
-{
-    return new Jogo;
+    return new Tela;
 }
 
 }  // namespace
@@ -25,9 +23,10 @@ Corvela::Corvela()
 {
     nomeClasse = "Corvela";
     dificuldade = DIFICULDADE_INICIAL;
-    for (FabricaModulo& fabrica : fabricas)
-        fabrica = criaTelaEspera;
-    fabricas[JOGO] = criaJogo;
+    fabricas[APRESENTACAO] = cria<Apresentacao>;
+    fabricas[MENU] = cria<Menu>;
+    fabricas[JOGO] = cria<Jogo>;
+    fabricas[CREDITOS] = cria<Creditos>;
 }
 
 void Corvela::finalizacao()

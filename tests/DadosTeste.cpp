@@ -1,5 +1,6 @@
-// The shipped data/ tree: what the generator writes today is what is committed, and every
-// file loads through the loaders the screens use (sprites, text, sound service).
+// The shipped data/ tree and the DisplayText font beside it: what the generator writes today
+// is what is committed, and every file loads through the loaders the screens use (sprites,
+// text, sound service).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -51,6 +52,14 @@ TEST(Dados, OQueEstaNoRepositorioEhOQueOGeradorEscreve)
                 << nome << " differs from the generator's output: run `make dados`";
         }
     }
+    // The fonts part also writes the working directory's font, beside data/.
+    for (const char* nome : {"arialbd.ttf", "LICENSE-DejaVu.txt"}) {
+        ASSERT_TRUE(DiretorioTemporario::existe(novo.caminho(nome))) << nome;
+        EXPECT_TRUE(DiretorioTemporario::le(nome) == DiretorioTemporario::le(novo.caminho(nome)))
+            << nome << " differs from the generator's output: run `make dados`";
+    }
+    EXPECT_TRUE(DiretorioTemporario::le("arialbd.ttf") ==
+                DiretorioTemporario::le("data/fonts/Sans Bold.ttf"));
 }
 
 class DadosNaTela : public ::testing::Test {

@@ -226,7 +226,7 @@ TEST_F(Jogando, VoltaAoMenuENovaVisitaComecaDoZero)
     EXPECT_TRUE(mostra("Wins: 1", 4, 5, VERDE));
     EXPECT_FALSE(tabuleiroVazio());
     projeto.carregaModuloMem();
-    EXPECT_EQ("TelaEspera", modulo());
+    EXPECT_EQ("Menu", modulo());
 
     entra(Jogo::NORMAL);
     quadro();
@@ -279,7 +279,7 @@ TEST_F(Jogando, SemFigurasSoAVoltaFuncionaEOTabuleiroDizOQueFalta)
 
         aperta(SDLK_ESCAPE);
         quadro();
-        EXPECT_EQ("TelaEspera", modulo());
+        EXPECT_EQ("Menu", modulo());
     }
 }
 

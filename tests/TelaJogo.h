@@ -1,7 +1,7 @@
 // TelaJogo: the game-screen tests' fixture: the project driven one frame at a time with real
 // key events and a scripted tick source, the board arranged through its own operations, and
-// text read back from the screen's pixels. Depends on gtest, Corvela, Jogo, TelaEspera and
-// the media test support.
+// text read back from the screen's pixels. Depends on gtest, Corvela, Jogo and the media
+// test support.
 #ifndef CORVELA_TESTES_TELAJOGO_H
 #define CORVELA_TESTES_TELAJOGO_H
 
@@ -16,7 +16,6 @@
 #include "engine/media/CTexto.h"
 #include "game/Corvela.h"
 #include "game/Jogo.h"
-#include "game/TelaEspera.h"
 #include "tests/Apoio.h"
 #include "tests/DadosProprios.h"
 #include "tests/MidiaTeste.h"
@@ -31,7 +30,6 @@ class TelaJogo : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        projeto.defFabrica(Corvela::MENU, [] { return static_cast<CModulo*>(new TelaEspera); });
         projeto.retornaRelogio()->defFonteTicks(apoio::TicksPasso::le, &ticks);
         projeto.retornaRelogio()->inicializa();
         ASSERT_TRUE(projeto.init());

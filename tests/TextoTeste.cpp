@@ -117,3 +117,31 @@ TEST_F(Texto, AvisaSemFonteOuArquivo)
                     DisplayText(tela, "x", 0, 0, 8, 255, 255, 255),
                 testing::ExitedWithCode(255), "^Erro ao carregar fonte:\t");
 }
+
+// From the directory the game runs in, DisplayText finds arialbd.ttf and draws, both forms.
+TEST_F(Texto, DisplayTextDesenhaComAFonteDaRaiz)
+{
+    CTexto vivo;  // DisplayText relies on SDL_ttf started by a live text object
+    const Uint32 branco = SDL_MapRGB(tela->format, 255, 255, 255);
+    const Uint32 amarelo = SDL_MapRGB(tela->format, 255, 255, 0);
+    const Uint32 azul = SDL_MapRGB(tela->format, 0, 0, 255);
+    CaptureStderr();
+    DisplayText(tela, "Corvela", X, Y, 18, 255, 255, 255);
+    DisplayText(tela, "Corvela", X, 100, 18, 255, 255, 0, 0, 0, 255);
+    EXPECT_EQ(GetCapturedStderr(), "");
+
+    int brancos = 0, amarelos = 0;
+    for (int y = 0; y < 240; ++y)
+        for (int x = 0; x < 320; ++x) {
+            const Uint32 p = pixela(tela, x, y);
+            brancos += p == branco;
+            amarelos += p == amarelo;
+            if (p == branco) {
+                EXPECT_TRUE(x >= X && y >= Y && y < 100) << x << "," << y;
+            }
+        }
+    EXPECT_GT(brancos, 100) << "seven bold letters";
+    EXPECT_GT(amarelos, 100);
+    EXPECT_EQ(azul, pixela(tela, X, 100)) << "the shaded form draws its background box";
+    EXPECT_FALSE(temTinta(tela, 0, 0, X, 240)) << "nothing left of x";
+}

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and generating data/ need, when any is
-# missing. Runs apt-get update first; uses sudo when not root.
+# Installs the Debian packages that building, testing (the end-to-end run too) and generating
+# data/ need, when any is missing. Runs apt-get update first; uses sudo when not root.
 set -euo pipefail
 
 PACOTES=(
@@ -9,6 +9,7 @@ PACOTES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libvorbis-dev libfreetype-dev zlib1g-dev
   xfonts-base fonts-dejavu-core
+  xvfb xauth xdotool x11-apps imagemagick sox
 )
 
 faltam=()

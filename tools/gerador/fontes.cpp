@@ -1,10 +1,12 @@
 // Asset generator: the fonts. fonts/coure.fon is built here from the public-domain misc-fixed
 // 8x13 bold face (Debian's xfonts-base); fonts/Sans Bold.ttf is DejaVu Sans Bold (Debian's
-// fonts-dejavu-core), copied with its licence. Depends on fontes_glifos (FreeType) and
-// fontes_fon.
+// fonts-dejavu-core), copied with its licence, and copied once more with it as arialbd.ttf
+// into the game's working directory (the data directory's parent), where the engine's
+// DisplayText looks for its font. Depends on fontes_glifos (FreeType) and fontes_fon.
 #include "fontes.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <initializer_list>
 #include <vector>
 
@@ -40,7 +42,9 @@ const char README[] =
     "                misc-fixed 8x13B face of Debian's xfonts-base package\n"
     "                (\"Public domain font.  Share and enjoy.\"). Public domain.\n"
     "Sans Bold.ttf   DejaVu Sans Bold, copied unchanged from Debian's fonts-dejavu-core\n"
-    "                package. Licence: LICENSE-DejaVu.txt.\n"
+    "                package. Licence: LICENSE-DejaVu.txt. The same file, under the\n"
+    "                name arialbd.ttf and with the same licence beside it, is in the\n"
+    "                directory that holds data/ (the engine's DisplayText reads it there).\n"
     "\n"
     "Do not edit these files: run corvela-dados <data directory> fontes.\n";
 
@@ -113,6 +117,16 @@ bool geraCoure(const std::string& destino)
     return escreve(destino, fon.data(), fon.size());
 }
 
+// The directory the game runs from: the parent of the data directory, however it is written
+// ("data", "data/", "/x/data", ".").
+std::string diretorioDoJogo(const std::string& raiz)
+{
+    std::filesystem::path dados = std::filesystem::absolute(raiz).lexically_normal();
+    if (!dados.has_filename())
+        dados = dados.parent_path();
+    return dados.parent_path().string();
+}
+
 }  // namespace
 
 bool geraFontes(const std::string& raiz)
@@ -124,8 +138,10 @@ bool geraFontes(const std::string& raiz)
     if (!fontesPresentes)
         return false;
     const std::string pasta = raiz + "/fonts/";
+    const std::string jogo = diretorioDoJogo(raiz) + "/";
     return geraCoure(pasta + "coure.fon") && copia(SANS, pasta + "Sans Bold.ttf") &&
            copia(LICENCA_SANS, pasta + "LICENSE-DejaVu.txt") &&
            escreve(pasta + "README.txt", reinterpret_cast<const unsigned char*>(README),
-                   sizeof README - 1);
+                   sizeof README - 1) &&
+           copia(SANS, jogo + "arialbd.ttf") && copia(LICENCA_SANS, jogo + "LICENSE-DejaVu.txt");
 }

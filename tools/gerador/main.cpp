@@ -1,7 +1,8 @@
 // corvela-dados: writes the game's data/ tree. Every file is made by this program from code
 // (and, for the fonts, from faces Debian ships), so the same build always writes the same
 // assets. Usage: corvela-dados <data directory> [imagens] [fontes] [musicas] [sons]
-// With no part named, every part is written.
+// With no part named, every part is written. The fonts part also writes arialbd.ttf and its
+// licence into the data directory's parent, the directory the game runs from.
 #include <sys/stat.h>
 
 #include <cstdio>

@@ -1,0 +1,147 @@
+// The intro driven frame by frame: the fade read back from the logo's surface, the whole
+// screen compared with the logo and text laid out by hand at their known places, the text's
+// delay, the switch to the menu at 5000 counted ms, and the intro without its logo file.
+#include <unistd.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "TelasTeste.h"
+#include "engine/media/CSpriteAnimado.h"
+#include "engine/media/CTexto.h"
+#include "game/Apresentacao.h"
+#include "tests/ArquivosTemporarios.h"
+
+using testing::internal::CaptureStderr;
+using testing::internal::GetCapturedStderr;
+
+namespace {
+
+const RGB AZUL = {10, 10, 200};
+const RGB BRANCO = {255, 255, 255};
+
+class ApresentacaoTeste : public TelasTeste {
+protected:
+    void TearDown() override
+    {
+        if (!diretorioOriginal.empty()) {
+            ASSERT_EQ(0, chdir(diretorioOriginal.c_str()));
+        }
+        TelasTeste::TearDown();
+    }
+
+    Apresentacao* intro() { return static_cast<Apresentacao*>(jogo.retornaModulo()); }
+
+    // The screen expected with a 201x81 logo on 320x240: the blue, logo frame `quadro` (or
+    // none for -1) at (127, 80) at the fade's last alpha, and the text lines at (130, 160) and
+    // (130, 170) in white.
+    Copia esperada(int quadro)
+    {
+        SDL_Surface* t = tela();
+        Copia s(SDL_ConvertSurface(t, t->format, SDL_SWSURFACE), SDL_FreeSurface);
+        SDL_FillRect(s.get(), nullptr, SDL_MapRGB(s->format, AZUL.r, AZUL.g, AZUL.b));
+        if (quadro >= 0) {
+            CSpriteAnimado logo;
+            logo.inicializa(67, 81, 0, 2, nullptr, 0);
+            logo.carregaImagem("data/gfx/Orvalek.bmp");
+            logo.corTransparente(102, 102, 102);
+            SDL_SetAlpha(logo.retornaSuperficie(), SDL_SRCALPHA, 245);
+            logo.desenha(127, 80, static_cast<unsigned short>(quadro), s.get());
+        }
+        CTexto texto;
+        texto.inicializa(320, 240, "data/fonts/coure.fon", 8);
+        texto.escreveTexto("Orvalek");
+        texto.exibe(130, 160, s.get(), 255, 255, 255);
+        texto.escreveTexto("Presents");
+        texto.exibe(130, 170, s.get(), 255, 255, 255);
+        return s;
+    }
+
+    bool telaIgual(SDL_Surface* s)
+    {
+        for (int y = 0; y < s->h; ++y)
+            for (int x = 0; x < s->w; ++x)
+                if (pixela(s, x, y) != pixela(tela(), x, y))
+                    return false;
+        return true;
+    }
+
+    std::string diretorioOriginal;
+};
+
+TEST_F(ApresentacaoTeste, FadeTextoPosicoesETrocaParaOMenu)
+{
+    abre(Corvela::APRESENTACAO);
+    ASSERT_NE(nullptr, intro()->retornaLogo().retornaSuperficie());
+    ASSERT_EQ(201, intro()->retornaLogo().retornaLargura());
+
+    // The alpha handed to SDL: 0, 5, ... 245 over the first fifty frames, then left alone.
+    // Frame n starts with 50 * (n - 2) ms counted: the text shows from frame 42 on.
+    std::vector<int> alfas, esperados, comTexto;
+    for (int n = 1; n <= 60; ++n) {
+        quadros(1);
+        if (n == 1) {
+            EXPECT_EQ(320 * 240, contaCor(tela(), 0, 0, 320, 240, AZUL)) << "alpha 0: all blue";
+        }
+        alfas.push_back(intro()->retornaLogo().retornaSuperficie()->format->alpha);
+        esperados.push_back(5 * (std::min(n, 50) - 1));
+        if (contaCor(tela(), 0, 0, 320, 240, BRANCO) > 0)
+            comTexto.push_back(n);
+    }
+    EXPECT_EQ(esperados, alfas);
+    ASSERT_FALSE(comTexto.empty());
+    EXPECT_EQ(42, comTexto.front()) << "the first frame with 2000 ms counted";
+    EXPECT_EQ(60u - 41u, comTexto.size()) << "and every frame after it";
+
+    apoio::empurraTecla(SDLK_LCTRL, true);  // the intro reads no keys
+    quadros(1);
+    const bool algumQuadro = telaIgual(esperada(0).get()) || telaIgual(esperada(1).get()) ||
+                             telaIgual(esperada(2).get());
+    EXPECT_TRUE(algumQuadro) << "logo at (127, 80), text at (130, 160) and (130, 170)";
+
+    quadros(101 - 61);
+    EXPECT_EQ("Apresentacao", ativo());
+    EXPECT_GT(contaCor(tela(), 130, 160, 70, 25, BRANCO), 0) << "the text stays";
+    quadros(1);
+    EXPECT_EQ("Menu", ativo()) << "frame 102 starts with 5000 ms counted";
+    // The action key held through the switch was forgotten: its release chooses nothing.
+    apoio::empurraTecla(SDLK_LCTRL, false);
+    quadros(1);
+    EXPECT_EQ("Menu", ativo());
+}
+
+TEST_F(ApresentacaoTeste, SemOLogoOTextoFicaNoLugarEOMenuVemNaHora)
+{
+    DiretorioTemporario semLogo;
+    namespace fs = std::filesystem;
+    // Everything but the logo, so that the menu after the intro loads without a word.
+    fs::create_directories(semLogo.caminho("data/gfx"));
+    for (const char* sub : {"fonts", "music", "sfx"})
+        fs::create_directory_symlink(fs::absolute(std::string("data/") + sub),
+                                     semLogo.caminho(std::string("data/") + sub));
+    fs::create_symlink(fs::absolute("data/gfx/title.bmp"), semLogo.caminho("data/gfx/title.bmp"));
+    diretorioOriginal = fs::current_path().string();
+    ASSERT_EQ(0, chdir(semLogo.caminho("").c_str()));
+
+    CaptureStderr();
+    abre(Corvela::APRESENTACAO);
+    quadros(42);
+    const Copia so(esperada(-1));
+    const bool textoNoLugar = telaIgual(so.get());
+    quadros(59);
+    const std::string ativoNoQuadro101 = ativo();
+    quadros(1);
+    const std::string erros = GetCapturedStderr();
+
+    EXPECT_TRUE(textoNoLugar) << "the blue and the text where they are beside the logo";
+    EXPECT_EQ("Apresentacao", ativoNoQuadro101);
+    EXPECT_EQ("Menu", ativo());
+    // The missing picture is told once, by its load (and by the colour key); no frame
+    // repeats it.
+    EXPECT_EQ(0u, erros.find("Erro ao carregar a imagem data/gfx/Orvalek.bmp\t ")) << erros;
+    EXPECT_EQ(2, std::count(erros.begin(), erros.end(), '\n')) << erros;
+    EXPECT_NE(std::string::npos, erros.find("Impossivel setar cor transparente: \t ")) << erros;
+    EXPECT_EQ(std::string::npos, erros.find("Impossivel animar")) << erros;
+}
+
+}  // namespace
