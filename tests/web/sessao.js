@@ -34,7 +34,6 @@ class Sessao {
   constructor(pagina, saida) {
     this.pagina = pagina;
     this.saida = saida;
-    this.contaTelas = 0;
     this.erros = [];
     pagina.ouve((metodo, p) => {
       if (metodo === 'Runtime.consoleAPICalled' && (p.type === 'error' || p.type === 'assert'))
@@ -76,7 +75,7 @@ class Sessao {
         grande.px.copy(t.px, (y * LARGURA + x) * 3, o, o + 3);
       }
     if (nome) {
-      const arquivo = String(++this.contaTelas).padStart(2, '0') + '-' + nome + '.png';
+      const arquivo = String(++Sessao.contaTelas).padStart(2, '0') + '-' + nome + '.png';
       img.gravaPng(path.join(this.saida, arquivo), t);
     }
     return t;
@@ -112,5 +111,8 @@ class Sessao {
     return this.pagina.avalia('Module.estadoSom ? Module.estadoSom() : {tocando: false}');
   }
 }
+
+// Screenshots are numbered in the order taken, across sessions.
+Sessao.contaTelas = 0;
 
 module.exports = {Sessao, LARGURA, ALTURA};
