@@ -207,7 +207,9 @@ void rodaLaco(CProjeto& projeto)
 {
     laco.projeto = &projeto;
     laco.quadros = 0;
-    // The clock started before this, so the first frame too finds its least interval over.
+    // The browser's tick counter starts with SDL_Init, after the clock first read it: the
+    // clock starts over from now, and the first frame too waits out its least interval.
+    projeto.retornaRelogio()->reset();
     laco.fimUltimo = SDL_GetTicks();
     // Does not return: the page calls quadro from now on, and main's locals stay in place.
     emscripten_set_main_loop(quadro, 0, 1);
