@@ -37,8 +37,10 @@ void fechaFonte(TTF_Font* fonte);
 int teclaSDL12(int codigo);
 
 // Runs the project's frames until termina, then finalizacao. Native: a plain loop that
-// returns when the game ends. Browser: the page's frame callback runs one frame whenever
-// the frame clock's least interval has passed, and this does not return.
+// returns when the game ends. Browser: the clock starts over (the page's tick counter only
+// runs from SDL_Init), the page's frame callback runs one frame whenever the clock's least
+// interval has passed since the last, and this does not return; at the end the page is told
+// the game ended.
 void rodaLaco(CProjeto& projeto);
 
 }  // namespace plataforma
