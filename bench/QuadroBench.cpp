@@ -1,80 +1,31 @@
-// Per-frame costs of the engine on the 320x240 16-bit dummy screen: draining input, drawing
-// a board of sixteen tiles, laying out the panel's text, and a whole main-loop frame with the
-// clock's wait turned off. Run from the repository root (the fonts and pictures in data/).
+// Per-frame costs on the 320x240 16-bit dummy screen: one whole main-loop frame of each
+// measured screen (cenas), laying out the panel's text, and draining input. Run from the
+// repository root (the fonts and pictures in data/).
 #include <benchmark/benchmark.h>
 
-#include "engine/core/CAcumulador.h"
+#include "cenas/cenas.h"
 #include "engine/files/cadeias.h"
-#include "engine/files/diretorio.h"
-#include "engine/media/CSpriteAnimado.h"
 #include "engine/media/CTexto.h"
-#include "game/Corvela.h"
 
 namespace {
 
-const int CELULA = 60;
-const int BORDA_TABULEIRO = 80;
-
-std::string primeiraFigura()
+// One main-loop frame of a screen in its measured state; the clock never waits.
+void BM_Ciclo(benchmark::State& estado, const cenas::Cena* cena)
 {
-    std::vector<std::string> nomes;
-    listaDiretorio("data/bg", nomes, "bmp", false);
-    return nomes.empty() ? std::string() : nomes.front();
-}
-
-// A screen that draws what the game screen draws in a playing frame.
-class TelaMedida : public CModulo {
-public:
-    bool init() override
-    {
-        figura.inicializa(CELULA, CELULA, 0, 15, nullptr, 0);
-        figura.carregaImagem("data/bg/" + primeiraFigura());
-        texto.inicializa(80, 240, "data/fonts/coure.fon", 8);
-        cronometro.inicializa(tempo(), 30000);
-        return true;
+    Bancada bancada;
+    if (!bancada.pronta() || !cena->prepara(bancada)) {
+        estado.SkipWithError("the screen could not be reached");
+        return;
     }
-
-    void ciclo() override
-    {
-        for (int i = 0; i < 16; ++i)
-            figura.desenha(BORDA_TABULEIRO + (i % 4) * CELULA, (i / 4) * CELULA,
-                           static_cast<unsigned short>(i));
-        const char* linhas[] = {"Wins: 3", "RECORDS", "Moves: 41"};
-        int y = 5;
-        for (const char* linha : linhas) {
-            texto.escreveTexto(linha);
-            texto.exibe(4, y, video()->retornaTela(), 100, 255, 255);
-            y += 30;
-        }
-        texto.escreveTexto(cronometro.retornaTempoF());
-        texto.exibe(4, 210, video()->retornaTela(), 255, 255, 255);
-        cronometro.atualiza();
-    }
-
-private:
-    CSpriteAnimado figura;
-    CTexto texto;
-    CAcumulador cronometro;
-};
-
-CModulo* criaTelaMedida()
-{
-    return new TelaMedida;
-}
-
-void BM_QuadroInteiro(benchmark::State& estado)
-{
-    Corvela jogo;
-    jogo.init();
-    for (int n = 0; n < Corvela::NUM_MODULOS; ++n)
-        jogo.defFabrica(n, criaTelaMedida);
-    jogo.retornaRelogio()->ajustaIntervalos(0, 50);
-    jogo.defProxModulo(0);
-    jogo.carregaModuloMem();
     for (auto _ : estado)
-        jogo.executaQuadro();
+        bancada.jogo().executaQuadro();
 }
-BENCHMARK(BM_QuadroInteiro);
+
+const bool registrados = [] {
+    for (const cenas::Cena& c : cenas::todas())
+        benchmark::RegisterBenchmark((std::string("BM_Ciclo/") + c.nome).c_str(), BM_Ciclo, &c);
+    return true;
+}();
 
 void BM_TextoDoPainel(benchmark::State& estado)
 {

@@ -6,6 +6,7 @@
 #include "game/Creditos.h"
 #include "game/Jogo.h"
 #include "game/Menu.h"
+#include "game/ajustes.h"
 
 namespace {
 
@@ -62,14 +63,11 @@ void Corvela::carregaModuloMem()
 
 bool Corvela::init()
 {
-    if (!video.inicializa(LARGURA_TELA, ALTURA_TELA, false, BPP_TELA, "CZorvo Application"))
+    if (!abreVideo(video, ARQUIVO_VIDEO))
         return false;
     video.tituloJanela("SDL Corvela");
     SDL_ShowCursor(SDL_DISABLE);
-    evento.carregaConfigTeclasPadrao();
-    evento.adicionaTecla(4, SDLK_LALT);
-    evento.adicionaTecla(6, SDLK_BACKSPACE);
-    evento.adicionaTecla(7, SDLK_RETURN);
+    ligaTeclas(evento, ARQUIVO_TECLAS);
     return true;
 }
 

@@ -28,7 +28,9 @@ public:
     // A number outside the module table is refused and the request left as it was, so the
     // project is never left without a module.
     void defProxModulo(int modulo) override;
-    // Video mode, title, hidden cursor, bindings; false when the video mode fails.
+    // Video mode, title, hidden cursor, bindings; false when the video mode fails. The mode
+    // and the bindings come from video.cfg and teclas.cfg in the working directory when
+    // those exist and load (game/ajustes.h).
     bool init() override;
     void execProj() override;
 

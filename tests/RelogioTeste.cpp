@@ -1,5 +1,9 @@
-// Frame clock: what each frame is counted as, and the FPS window.
+// Frame clock: what each frame is counted as, the FPS window, and how much of each wait it
+// sleeps through.
 #include <gtest/gtest.h>
+
+#include <deque>
+#include <vector>
 
 #include "Apoio.h"
 #include "engine/core/CRelogio.h"
@@ -97,6 +101,100 @@ TEST_F(RelogioTeste, AjustaIntervalosMudaEsperaELimite)
     EXPECT_EQ(0u, quadro({100}));  // no wait at all: one poll
     EXPECT_EQ(antes + 1, ticks.leituras);
     EXPECT_EQ(10u, quadro({125}));
+}
+
+// Time that moves one millisecond per read (so polling ends) and, when slept through, by
+// the request plus that sleep's scripted overshoot.
+struct TempoFalso {
+    Uint32 agora = 1000;
+    std::deque<Uint32> sobras;
+    std::vector<Uint32> pedidos;
+
+    static Uint32 le(void* c) { return static_cast<TempoFalso*>(c)->agora++; }
+    static void dorme(Uint32 ms, void* c)
+    {
+        TempoFalso* t = static_cast<TempoFalso*>(c);
+        t->pedidos.push_back(ms);
+        t->agora += ms;
+        if (!t->sobras.empty()) {
+            t->agora += t->sobras.front();
+            t->sobras.pop_front();
+        }
+    }
+};
+
+TEST(RelogioSono, DormeAteAMargemEContaOsMesmosQuadros)
+{
+    TempoFalso tf;
+    CRelogio relogio;
+    relogio.defFonteTicks(TempoFalso::le, &tf);
+    relogio.defDormidor(TempoFalso::dorme, &tf);
+    relogio.inicializa();
+    EXPECT_EQ(CRelogio::SOBRA_INICIAL + CRelogio::FOLGA, relogio.retornaMargem());
+
+    // Each frame reads 1 ms in, sleeps all but the assumed 11 ms and polls to exactly 33.
+    // The read after waking is 1 ms late: that is the overshoot measured.
+    Uint32 fim = 0;
+    for (Uint32 i = 0; i < CRelogio::JANELA_SONOS; ++i) {
+        relogio.atualiza();
+        ASSERT_EQ(33u, relogio.retornaIntervalo());
+        fim = tf.agora;
+    }
+    EXPECT_EQ(1000u + 33 * CRelogio::JANELA_SONOS + 1, fim);
+    // The window closes at the last of those sleeps: the margin becomes what was seen (1 ms)
+    // plus the folga, and the rest of that frame is slept through down to it.
+    std::vector<Uint32> esperados(CRelogio::JANELA_SONOS, 21);
+    esperados.push_back(8);
+    EXPECT_EQ(esperados, tf.pedidos);
+    EXPECT_EQ(2u, relogio.retornaMargem());
+
+    tf.pedidos.clear();
+    relogio.atualiza();
+    EXPECT_EQ(33u, relogio.retornaIntervalo());
+    EXPECT_EQ(std::vector<Uint32>{30}, tf.pedidos);
+
+    // A sleep that overshoots its margin makes that frame late; the next one keeps clear.
+    tf.sobras = {5};
+    relogio.atualiza();
+    EXPECT_EQ(37u, relogio.retornaIntervalo());
+    EXPECT_EQ(7u, relogio.retornaMargem());
+    relogio.atualiza();
+    EXPECT_EQ(33u, relogio.retornaIntervalo());
+    EXPECT_EQ(25u, tf.pedidos.back());
+
+    // The bad sleep is forgotten two windows later.
+    for (Uint32 i = 0; i < 2 * CRelogio::JANELA_SONOS; ++i)
+        relogio.atualiza();
+    EXPECT_EQ(2u, relogio.retornaMargem());
+
+    // A frame whose work already used its time, or a clock without a minimum, never sleeps.
+    tf.pedidos.clear();
+    relogio.reset();
+    tf.agora += 40;
+    relogio.atualiza();
+    relogio.ajustaIntervalos(0, 50);
+    relogio.atualiza();
+    EXPECT_TRUE(tf.pedidos.empty());
+}
+
+TEST(RelogioSono, FonteRoteirizadaDesligaOSono)
+{
+    TempoFalso tf;
+    apoio::RoteiroTicks ticks;
+    CRelogio relogio;
+    relogio.defDormidor(TempoFalso::dorme, &tf);
+    relogio.defFonteTicks(apoio::RoteiroTicks::le, &ticks);
+    relogio.inicializa();
+    relogio.atualiza();
+    EXPECT_EQ(33u, relogio.retornaIntervalo());
+    EXPECT_TRUE(tf.pedidos.empty());
+
+    // A sleeper given after the source is used, with a fresh estimate.
+    relogio.defFonteTicks(TempoFalso::le, &tf);
+    relogio.defDormidor(TempoFalso::dorme, &tf);
+    relogio.inicializa();
+    relogio.atualiza();
+    EXPECT_EQ(std::vector<Uint32>{21}, tf.pedidos);
 }
 
 TEST(RelogioSDL, SemFonteUsaOContadorDoSDL)

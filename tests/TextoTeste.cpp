@@ -145,3 +145,65 @@ TEST_F(Texto, DisplayTextDesenhaComAFonteDaRaiz)
     EXPECT_EQ(azul, pixela(tela, X, 100)) << "the shaded form draws its background box";
     EXPECT_FALSE(temTinta(tela, 0, 0, X, 240)) << "nothing left of x";
 }
+
+namespace {
+
+// What SDL_ttf draws for one word with no layout and nothing kept: the pixels to match.
+Superficie referencia(int bpp, const std::string& palavra, SDL_Color cor)
+{
+    Superficie s = novaSuperficie(bpp, 320, 240);
+    TTF_Font* fonte = TTF_OpenFont(FONTE_CELULA, 8);
+    SDL_Surface* desenho = TTF_RenderText_Solid(fonte, palavra.c_str(), cor);
+    SDL_Rect onde = {X, Y, 0, 0};
+    SDL_BlitSurface(desenho, nullptr, s.get(), &onde);
+    SDL_FreeSurface(desenho);
+    TTF_CloseFont(fonte);
+    return s;
+}
+
+bool iguais(SDL_Surface* a, SDL_Surface* b)
+{
+    for (int y = 0; y < a->h; ++y)
+        for (int x = 0; x < a->w; ++x)
+            if (pixela(a, x, y) != pixela(b, x, y))
+                return false;
+    return true;
+}
+
+}  // namespace
+
+// Words are kept rendered between draws; every draw must still show exactly what a fresh
+// rendering shows, whatever changed since: the text, the colour, the target's format, the font.
+TEST_F(TextoComFonte, PalavrasGuardadasDesenhamComoNovas)
+{
+    const SDL_Color branco = {255, 255, 255, 0}, ciano = {100, 255, 255, 0};
+    auto exibe = [&](int bpp, const std::string& t, SDL_Color c) {
+        Superficie s = novaSuperficie(bpp, 320, 240);
+        texto.escreveTexto(t);
+        texto.exibe(X, Y, s.get(), c.r, c.g, c.b);
+        return s;
+    };
+    for (int vez = 0; vez < 2; ++vez)  // rendered, then from what was kept
+        EXPECT_TRUE(iguais(exibe(16, "Moves:41", ciano).get(),
+                           referencia(16, "Moves:41", ciano).get())) << vez;
+    EXPECT_EQ(1u, texto.totDesenhos());
+    EXPECT_TRUE(iguais(exibe(16, "Moves:42", ciano).get(), referencia(16, "Moves:42", ciano).get()));
+    EXPECT_TRUE(iguais(exibe(16, "Moves:42", branco).get(),
+                       referencia(16, "Moves:42", branco).get()));
+    EXPECT_TRUE(iguais(exibe(32, "Moves:42", branco).get(),
+                       referencia(32, "Moves:42", branco).get()));
+    EXPECT_TRUE(iguais(exibe(16, "Moves:42", branco).get(),
+                       referencia(16, "Moves:42", branco).get()));
+
+    // The keeping is bounded, and a word pushed out is rendered again when it returns.
+    for (int i = 0; i < 100; ++i)
+        exibe(16, std::to_string(i), branco);
+    EXPECT_EQ(CTexto::DESENHOS_MAX, texto.totDesenhos());
+    EXPECT_TRUE(iguais(exibe(16, "Moves:41", ciano).get(), referencia(16, "Moves:41", ciano).get()));
+
+    // Another font forgets every word drawn in the old one.
+    ASSERT_TRUE(texto.inicializa(80, 240, "data/fonts/Sans Bold.ttf", 12));
+    EXPECT_EQ(0u, texto.totDesenhos());
+    const Superficie grande = exibe(16, "Moves:41", ciano);
+    EXPECT_FALSE(iguais(grande.get(), referencia(16, "Moves:41", ciano).get()));
+}

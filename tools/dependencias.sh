@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing (the end-to-end run too) and generating
-# data/ need, when any is missing. Runs apt-get update first; uses sudo when not root.
+# data/ need, when any is missing; with the argument "porta", those the handheld port needs
+# instead (cross compilers, qemu-user; tools/porta.sh). Runs apt-get update first; uses sudo
+# when not root.
 set -euo pipefail
 
 PACOTES=(
-  cmake make g++ clang libclang-rt-dev
+  cmake make g++ clang libclang-rt-dev valgrind
   libsdl1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libvorbis-dev libfreetype-dev zlib1g-dev
   xfonts-base fonts-dejavu-core
   xvfb xauth xdotool x11-apps imagemagick sox
+  valgrind
 )
+
+if [ "${1:-}" = "porta" ]; then
+  PACOTES=(cmake make g++-mipsel-linux-gnu g++-arm-linux-gnueabihf qemu-user-static)
+fi
 
 faltam=()
 for p in "${PACOTES[@]}"; do

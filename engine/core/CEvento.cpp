@@ -90,6 +90,15 @@ bool CEvento::ativado(unsigned char codInt) const
     return consulta(codInt, &CTecla::ativado);
 }
 
+bool CEvento::possuiTecla(unsigned char codInt) const
+{
+    for (const CTecla& tecla : teclas) {
+        if (tecla.codigoInt == codInt)
+            return true;
+    }
+    return false;
+}
+
 void CEvento::zera()
 {
     for (CTecla& tecla : teclas) {

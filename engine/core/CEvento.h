@@ -42,6 +42,8 @@ public:
     bool desceu(unsigned char codInt) const;
     bool subiu(unsigned char codInt) const;
     bool ativado(unsigned char codInt) const;
+    // True when at least one SDL key is bound to codInt.
+    bool possuiTecla(unsigned char codInt) const;
 
     // Forgets every state; the project calls it on each module switch.
     void zera();

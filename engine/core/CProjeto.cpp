@@ -1,6 +1,7 @@
 // CProjeto: service ownership and the main loop.
 #include "engine/core/CProjeto.h"
 
+#include "engine/core/sinais.h"
 #include "engine/plataforma/plataforma.h"
 
 CProjeto::CProjeto()
@@ -9,12 +10,14 @@ CProjeto::CProjeto()
     moduloAtual = nullptr;
     proxModulo = -1;
     executando = false;
+    instalaPedidoParada();
 }
 
 CProjeto::~CProjeto()
 {
     delete moduloAtual;
     moduloAtual = nullptr;
+    restauraPedidoParada();
     // The services are destroyed after this, with SDL already closed.
     SDL_Quit();
 }
@@ -33,4 +36,7 @@ void CProjeto::executaQuadro()
     relogio.atualiza();
     if (proxModulo != -1)
         carregaModuloMem();
+    // SIGINT or SIGTERM: stop after this frame, as the Quit row does.
+    if (paradaPedida())
+        termina();
 }

@@ -1,5 +1,7 @@
-// CRelogio: frame pacing by busy wait, and the counted frame length.
+// CRelogio: frame pacing by sleep then poll, and the counted frame length.
 #include "engine/core/CRelogio.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -8,10 +10,16 @@ Uint32 ticksSDL(void*)
     return SDL_GetTicks();
 }
 
+void dormeSDL(Uint32 ms, void*)
+{
+    SDL_Delay(ms);
+}
+
 }  // namespace
 
 CRelogio::CRelogio() : fonteTicks(ticksSDL), contextoTicks(nullptr)
 {
+    defDormidor(dormeSDL, nullptr);
     inicializa();
     nomeClasse = "CRelogio";
 }
@@ -29,15 +37,33 @@ void CRelogio::inicializa()
 
 void CRelogio::atualiza()
 {
-    // Busy poll: the handheld's SDL_Delay is far too coarse for 33 ms frames.
+    // The handheld's sleep is too coarse to end a 33 ms frame on time, so the clock sleeps
+    // only while more than the worst recent overshoot is left, then polls the ticks.
     Uint32 t;
+    bool dormiu = false;
+    Uint32 inicioSono = 0;
+    Uint32 pedido = 0;
     intervalo = 0;
-    do {
+    for (;;) {
         t = leTicks();
+        if (dormiu) {
+            registraSono(inicioSono, pedido, t);
+            dormiu = false;
+        }
         intervalo = t > tempoAnterior ? t - tempoAnterior : 0;
         if (t < tempoAnterior)
             tempoAnterior = t;  // the counter went backwards: measure from here
-    } while (intervalo < intervaloMin);
+        if (intervalo >= intervaloMin)
+            break;
+        const Uint32 falta = intervaloMin - intervalo;
+        const Uint32 margem = retornaMargem();
+        if (dormidor != nullptr && falta > margem) {
+            pedido = falta - margem;
+            inicioSono = t;
+            dormidor(pedido, contextoDormidor);
+            dormiu = true;
+        }
+    }
 
     if (intervalo > intervaloMax)
         intervalo = intervaloMax;
@@ -50,6 +76,24 @@ void CRelogio::atualiza()
         acumulado = 0;
     }
     tempoAnterior = t;
+}
+
+void CRelogio::registraSono(Uint32 inicio, Uint32 pedido, Uint32 t)
+{
+    if (t >= inicio) {
+        const Uint32 passou = t - inicio;
+        piorSobraAtual = std::max(piorSobraAtual, passou > pedido ? passou - pedido : 0);
+    }
+    if (++sonos >= JANELA_SONOS) {
+        piorSobraAnterior = piorSobraAtual;
+        piorSobraAtual = 0;
+        sonos = 0;
+    }
+}
+
+Uint32 CRelogio::retornaMargem() const
+{
+    return std::max(piorSobraAtual, piorSobraAnterior) + FOLGA;
 }
 
 void CRelogio::reset()
@@ -67,4 +111,14 @@ void CRelogio::defFonteTicks(FonteTicks fonte, void* contexto)
 {
     fonteTicks = fonte != nullptr ? fonte : ticksSDL;
     contextoTicks = fonte != nullptr ? contexto : nullptr;
+    defDormidor(fonte != nullptr ? nullptr : dormeSDL, nullptr);
+}
+
+void CRelogio::defDormidor(Dormidor dormidor, void* contexto)
+{
+    this->dormidor = dormidor;
+    contextoDormidor = contexto;
+    piorSobraAtual = 0;
+    piorSobraAnterior = SOBRA_INICIAL;
+    sonos = 0;
 }

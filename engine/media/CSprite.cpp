@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "engine/media/abreMidia.h"
+#include "engine/media/cabecalhos.h"
 #include "engine/plataforma/plataforma.h"
 
 namespace {
@@ -26,7 +28,7 @@ bool CSprite::carregaImagem(const std::string& arquivo)
     limpaSuperficie();
     this->arquivo = arquivo;
 
-    SDL_Surface* carregada = SDL_LoadBMP_RW(SDL_RWFromFile(arquivo.c_str(), "rb"), 1);
+    SDL_Surface* carregada = leImagem(arquivo);
     if (carregada == nullptr) {
         fprintf(stderr, "Erro ao carregar a imagem %s\t %s\n", arquivo.c_str(), SDL_GetError());
         this->arquivo.clear();
@@ -46,6 +48,23 @@ bool CSprite::carregaImagem(const std::string& arquivo)
     destino.w = static_cast<Uint16>(superficie->w);
     destino.h = static_cast<Uint16>(superficie->h);
     return true;
+}
+
+SDL_Surface* CSprite::leImagem(const std::string& arquivo)
+{
+    SDL_Surface* carregada = nullptr;
+    SDL_RWops* fluxo = abreMidia(arquivo);
+    if (fluxo != nullptr && confereBmp(fluxo))
+        carregada = plataforma::leBmp(fluxo, arquivo);
+    else if (fluxo != nullptr)
+        SDL_RWclose(fluxo);
+    if (carregada != nullptr && (carregada->w <= 0 || carregada->h <= 0)) {
+        // A picture without pixels would break every layout that measures it.
+        SDL_FreeSurface(carregada);
+        carregada = nullptr;
+        SDL_SetError("BMP without pixels");
+    }
+    return carregada;
 }
 
 void CSprite::corTransparente(const unsigned& r, const unsigned& g, const unsigned& b)

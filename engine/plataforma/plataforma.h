@@ -1,12 +1,17 @@
 // plataforma: the few calls where the browser build (emscripten's SDL 1.2 layer) and the
 // native SDL 1.2 differ. plataforma_nativa.cpp passes each one straight to SDL, so the
 // native game behaves exactly as if the engine called SDL itself; plataforma_web.cpp makes
-// up for what the browser's SDL lacks. Depends on SDL, SDL_ttf; the loop driver on CProjeto.
+// up for what the browser's SDL lacks. Depends on SDL, SDL_mixer, SDL_ttf; the loop driver
+// on CProjeto.
 #ifndef CZORVO_PLATAFORMA_H
 #define CZORVO_PLATAFORMA_H
 
 #include <SDL.h>
+#include <SDL_mixer.h>
 #include <SDL_ttf.h>
+
+#include <cstdio>
+#include <string>
 
 class CProjeto;
 
@@ -24,10 +29,23 @@ SDL_Surface* formatoTela(SDL_Surface* origem);
 // is ignored, the key colour's pixels are made fully transparent instead.
 int defineChave(SDL_Surface* superficie, Uint32 flags, Uint32 chave);
 
+// A stream that reads the open file and closes it when the stream is closed; null on
+// failure, with the file still open. Native: SDL_RWFromFP. Browser: the engine's own
+// stream over the file, since the browser's SDL streams are handles only its loaders read
+// (and it has no SDL_RWFromFP); the header checks read either kind alike.
+SDL_RWops* fluxoArquivo(std::FILE* arquivo);
+
+// The loaders, each handed a stream (from fluxoArquivo) that passed the file's checks and the
+// path it was opened from; each closes the stream, loaded or not. Native: SDL's loaders read
+// the stream. Browser: the stream is closed and the browser's loaders open the path (its
+// pictures were decoded as the page loaded).
+SDL_Surface* leBmp(SDL_RWops* fluxo, const std::string& arquivo);
+Mix_Chunk* leSom(SDL_RWops* fluxo, const std::string& arquivo);
+Mix_Music* leMusica(SDL_RWops* fluxo, const std::string& arquivo, Mix_MusicType tipo);
 // Fonts as SDL_ttf opens them. In the browser a Windows bitmap font (.fon) is drawn by the
 // engine from its own glyph bitmaps, pixel for pixel as SDL_ttf draws it natively, and any
 // other font file is handed to the browser as a web font named after its path.
-TTF_Font* abreFonte(const char* arquivo, int tamanho);
+TTF_Font* abreFonte(SDL_RWops* fluxo, const std::string& arquivo, int tamanho);
 // Text in one colour with no smoothing, as TTF_RenderText_Solid; null for empty text.
 SDL_Surface* desenhaTexto(TTF_Font* fonte, const char* texto, SDL_Color cor);
 void fechaFonte(TTF_Font* fonte);
@@ -38,9 +56,9 @@ int teclaSDL12(int codigo);
 
 // Runs the project's frames until termina, then finalizacao. Native: a plain loop that
 // returns when the game ends. Browser: the clock starts over (the page's tick counter only
-// runs from SDL_Init), the page's frame callback runs one frame whenever the clock's least
-// interval has passed since the last, and this does not return; at the end the page is told
-// the game ended.
+// runs from SDL_Init) and never sleeps (a sleep would hold the page), the page's frame
+// callback runs one frame whenever the clock's least interval has passed since the last,
+// and this does not return; at the end the page is told the game ended.
 void rodaLaco(CProjeto& projeto);
 
 }  // namespace plataforma

@@ -1,4 +1,5 @@
-// plataforma, native side: every call goes straight to SDL, SDL_ttf and the plain loop.
+// plataforma, native side: every call goes straight to SDL, SDL_mixer, SDL_ttf and the
+// plain loop.
 #include "engine/plataforma/plataforma.h"
 
 #include "engine/core/CProjeto.h"
@@ -20,9 +21,29 @@ int defineChave(SDL_Surface* superficie, Uint32 flags, Uint32 chave)
     return SDL_SetColorKey(superficie, flags, chave);
 }
 
-TTF_Font* abreFonte(const char* arquivo, int tamanho)
+SDL_RWops* fluxoArquivo(std::FILE* arquivo)
 {
-    return TTF_OpenFont(arquivo, tamanho);
+    return SDL_RWFromFP(arquivo, 1);
+}
+
+SDL_Surface* leBmp(SDL_RWops* fluxo, const std::string&)
+{
+    return SDL_LoadBMP_RW(fluxo, 1);
+}
+
+Mix_Chunk* leSom(SDL_RWops* fluxo, const std::string&)
+{
+    return Mix_LoadWAV_RW(fluxo, 1);
+}
+
+Mix_Music* leMusica(SDL_RWops* fluxo, const std::string&, Mix_MusicType tipo)
+{
+    return Mix_LoadMUSType_RW(fluxo, tipo, 1);
+}
+
+TTF_Font* abreFonte(SDL_RWops* fluxo, const std::string&, int tamanho)
+{
+    return TTF_OpenFontRW(fluxo, 1, tamanho);
 }
 
 SDL_Surface* desenhaTexto(TTF_Font* fonte, const char* texto, SDL_Color cor)

@@ -1,7 +1,8 @@
 // plataforma, browser side (emscripten's SDL 1.2 layer): black from the screen's RGBA
 // format, display format with alpha, colour keys as transparent pixels, the .fon drawn by
 // CFonteBitmap and other fonts registered as web fonts, SDL 1.2 key numbers translated,
-// and the main loop driven by the page. Depends on emscripten, CFonteBitmap, CProjeto.
+// media read through the engine's own file stream and loaded by path, and the main loop
+// driven by the page. Depends on emscripten, CFonteBitmap, CProjeto, CRelogio.
 #include "engine/plataforma/plataforma.h"
 
 #include <emscripten.h>
@@ -31,17 +32,48 @@ std::map<TTF_Font*, std::unique_ptr<CFonteBitmap>>& fontesBitmap()
     return fontes;
 }
 
-bool leArquivo(const char* arquivo, std::vector<unsigned char>& dados)
+// The engine's file stream: the FILE is kept in the stream's slot for its own data.
+long buscaArquivo(SDL_RWops* fluxo, long deslocamento, int origem)
 {
-    std::FILE* f = std::fopen(arquivo, "rb");
-    if (f == nullptr)
-        return false;
+    std::FILE* f = static_cast<std::FILE*>(fluxo->hidden.unknown.data1);
+    if (std::fseek(f, deslocamento, origem) != 0) {
+        SDL_SetError("Error seeking in datastream");
+        return -1;
+    }
+    return std::ftell(f);
+}
+
+size_t leArquivo(SDL_RWops* fluxo, void* destino, size_t tamanho, size_t quantos)
+{
+    std::FILE* f = static_cast<std::FILE*>(fluxo->hidden.unknown.data1);
+    const size_t lidos = std::fread(destino, tamanho, quantos, f);
+    if (lidos == 0 && std::ferror(f) != 0)
+        SDL_SetError("Error reading from datastream");
+    return lidos;
+}
+
+size_t escreveArquivo(SDL_RWops*, const void*, size_t, size_t)
+{
+    SDL_SetError("Media streams are read-only");
+    return 0;
+}
+
+int fechaArquivo(SDL_RWops* fluxo)
+{
+    const int status = std::fclose(static_cast<std::FILE*>(fluxo->hidden.unknown.data1));
+    delete fluxo;
+    return status == 0 ? 0 : -1;
+}
+
+// Every byte left in the stream, which is closed.
+bool leTudo(SDL_RWops* fluxo, std::vector<unsigned char>& dados)
+{
     unsigned char bloco[4096];
     size_t lidos;
-    while ((lidos = std::fread(bloco, 1, sizeof bloco, f)) > 0)
+    while ((lidos = SDL_RWread(fluxo, bloco, 1, sizeof bloco)) > 0)
         dados.insert(dados.end(), bloco, bloco + lidos);
-    const bool ok = std::ferror(f) == 0;
-    std::fclose(f);
+    const bool ok = std::ferror(static_cast<std::FILE*>(fluxo->hidden.unknown.data1)) == 0;
+    SDL_RWclose(fluxo);
     return ok;
 }
 
@@ -163,11 +195,41 @@ int defineChave(SDL_Surface* superficie, Uint32 flags, Uint32 chave)
     return 0;
 }
 
-TTF_Font* abreFonte(const char* arquivo, int tamanho)
+SDL_RWops* fluxoArquivo(std::FILE* arquivo)
+{
+    SDL_RWops* fluxo = new SDL_RWops{};
+    fluxo->seek = buscaArquivo;
+    fluxo->read = leArquivo;
+    fluxo->write = escreveArquivo;
+    fluxo->close = fechaArquivo;
+    fluxo->hidden.unknown.data1 = arquivo;
+    return fluxo;
+}
+
+SDL_Surface* leBmp(SDL_RWops* fluxo, const std::string& arquivo)
+{
+    SDL_RWclose(fluxo);
+    return SDL_LoadBMP_RW(SDL_RWFromFile(arquivo.c_str(), "rb"), 1);
+}
+
+Mix_Chunk* leSom(SDL_RWops* fluxo, const std::string& arquivo)
+{
+    SDL_RWclose(fluxo);
+    return Mix_LoadWAV_RW(SDL_RWFromFile(arquivo.c_str(), "rb"), 1);
+}
+
+Mix_Music* leMusica(SDL_RWops* fluxo, const std::string& arquivo, Mix_MusicType)
+{
+    // The browser tells the format by the file's contents itself.
+    SDL_RWclose(fluxo);
+    return Mix_LoadMUS(arquivo.c_str());
+}
+
+TTF_Font* abreFonte(SDL_RWops* fluxo, const std::string& arquivo, int tamanho)
 {
     std::vector<unsigned char> dados;
-    if (!leArquivo(arquivo, dados)) {
-        SDL_SetError("Couldn't open %s", arquivo);
+    if (!leTudo(fluxo, dados)) {
+        SDL_SetError("Couldn't read %s", arquivo.c_str());
         return nullptr;
     }
     auto bitmap = std::make_unique<CFonteBitmap>();
@@ -176,8 +238,8 @@ TTF_Font* abreFonte(const char* arquivo, int tamanho)
         fontesBitmap()[alca] = std::move(bitmap);
         return alca;
     }
-    registraFonteWeb(arquivo, dados);
-    return TTF_OpenFont(arquivo, tamanho);
+    registraFonteWeb(arquivo.c_str(), dados);
+    return TTF_OpenFont(arquivo.c_str(), tamanho);
 }
 
 SDL_Surface* desenhaTexto(TTF_Font* fonte, const char* texto, SDL_Color cor)
@@ -208,8 +270,11 @@ void rodaLaco(CProjeto& projeto)
     laco.projeto = &projeto;
     laco.quadros = 0;
     // The browser's tick counter starts with SDL_Init, after the clock first read it: the
-    // clock starts over from now, and the first frame too waits out its least interval.
+    // clock starts over from now, and the first frame too waits out its least interval. The
+    // page times the frames, so the clock never sleeps: a sleep would hold the page, and the
+    // browser's SDL_Delay refuses to run on the page's thread.
     projeto.retornaRelogio()->reset();
+    projeto.retornaRelogio()->defDormidor(nullptr, nullptr);
     laco.fimUltimo = SDL_GetTicks();
     // Does not return: the page calls quadro from now on, and main's locals stay in place.
     emscripten_set_main_loop(quadro, 0, 1);

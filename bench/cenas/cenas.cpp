@@ -1,0 +1,90 @@
+// cenas: the measured screens and how each is reached.
+#include "cenas/cenas.h"
+
+#include "cenas/TelaMedida.h"
+#include "game/Jogo.h"
+
+namespace cenas {
+
+namespace {
+
+CModulo* criaTelaMedida()
+{
+    return new TelaMedida;
+}
+
+// The engine's own frame, on every module number so no switch leaves it.
+bool preparaMotor(Bancada& b)
+{
+    for (int n = 0; n < Corvela::NUM_MODULOS; ++n)
+        b.jogo().defFabrica(n, criaTelaMedida);
+    b.entra(Corvela::APRESENTACAO);
+    return true;
+}
+
+// A screen brought `quadros` frames in, then held on that frame.
+bool preparaParada(Bancada& b, int modulo, unsigned quadros)
+{
+    b.entra(modulo);
+    b.quadros(quadros);
+    b.congela();
+    return true;
+}
+
+Jogo& jogoAtivo(Bancada& b)
+{
+    return *static_cast<Jogo*>(b.jogo().retornaModulo());
+}
+
+// A Normal game as the menu starts it; its time runs.
+void entraNoJogo(Bancada& b)
+{
+    b.jogo().dificuldade = Jogo::NORMAL;
+    b.entra(Corvela::JOGO);
+    b.quadros(1);
+}
+
+bool preparaJogo(Bancada& b)
+{
+    entraNoJogo(b);
+    b.toca(SDLK_BACKSPACE);
+    return jogoAtivo(b).retornaTabuleiro().retornaAjuda() && !jogoAtivo(b).retornaLimpo();
+}
+
+bool preparaLimpo(Bancada& b)
+{
+    entraNoJogo(b);
+    Tabuleiro& t = jogoAtivo(b).retornaTabuleiro();
+    for (unsigned k = 1; k < 16; ++k)
+        t.troca(static_cast<unsigned char>(k), t.buscaPosicao(k)->numero);
+    b.quadros(1);  // the win
+    return jogoAtivo(b).retornaLimpo();
+}
+
+}  // namespace
+
+const std::vector<Cena>& todas()
+{
+    static const std::vector<Cena> lista = {
+        {"motor", "engine only: cleared screen, 16 tiles, four panel lines", preparaMotor},
+        {"apresentacao", "intro at 2.6 s: the logo animating, its two lines",
+         [](Bancada& b) { return preparaParada(b, Corvela::APRESENTACAO, 80); }},
+        {"menu", "main menu: title picture, five rows",
+         [](Bancada& b) { return preparaParada(b, Corvela::MENU, 1); }},
+        {"jogo", "game screen playing, tile numbers on, time running", preparaJogo},
+        {"limpo", "game screen showing CLEAR!", preparaLimpo},
+        {"creditos", "credits, second page (the most text)",
+         [](Bancada& b) { return preparaParada(b, Corvela::CREDITOS, 220); }},
+    };
+    return lista;
+}
+
+const Cena* procura(const std::string& nome)
+{
+    for (const Cena& c : todas())
+        if (nome == c.nome)
+            return &c;
+    return nullptr;
+}
+
+}  // namespace cenas
