@@ -174,11 +174,10 @@ SDL_Surface* CTexto::desenhoGuardado(const std::string& s, SDL_Color c)
     SDL_Surface* desenho = plataforma::desenhaTexto(fonte, s.c_str(), c);
     if (desenho == nullptr)
         return nullptr;
-    SDL_Surface* convertido = SDL_ConvertSurface(desenho, alvo->format, SDL_SWSURFACE);
+    SDL_Surface* convertido = plataforma::desenhoNoFormato(desenho, alvo->format);
     SDL_FreeSurface(desenho);
     if (convertido == nullptr)
         return nullptr;
-    SDL_SetColorKey(convertido, SDL_SRCCOLORKEY | SDL_RLEACCEL, convertido->format->colorkey);
     const Desenho novo = {s, chave, convertido};
     if (desenhos.size() < DESENHOS_MAX) {
         desenhos.push_back(novo);

@@ -49,6 +49,11 @@ TTF_Font* abreFonte(SDL_RWops* fluxo, const std::string& arquivo, int tamanho);
 // Text in one colour with no smoothing, as TTF_RenderText_Solid; null for empty text.
 SDL_Surface* desenhaTexto(TTF_Font* fonte, const char* texto, SDL_Color cor);
 void fechaFonte(TTF_Font* fonte);
+// A copy of a drawing from desenhaTexto in the given format, its background still left
+// undrawn by blits; the caller owns it and keeps desenho. Null on failure. Native: converted,
+// with the converted key colour set as its key (RLE). Browser: the drawing's transparent
+// background goes with the copy (its pixel formats carry no key colour).
+SDL_Surface* desenhoNoFormato(SDL_Surface* desenho, SDL_PixelFormat* formato);
 
 // The key of a settings file, an SDL 1.2 key number, as this platform's SDL reports it.
 // Native: unchanged.

@@ -51,6 +51,14 @@ SDL_Surface* desenhaTexto(TTF_Font* fonte, const char* texto, SDL_Color cor)
     return TTF_RenderText_Solid(fonte, texto, cor);
 }
 
+SDL_Surface* desenhoNoFormato(SDL_Surface* desenho, SDL_PixelFormat* formato)
+{
+    SDL_Surface* convertido = SDL_ConvertSurface(desenho, formato, SDL_SWSURFACE);
+    if (convertido != nullptr)
+        SDL_SetColorKey(convertido, SDL_SRCCOLORKEY | SDL_RLEACCEL, convertido->format->colorkey);
+    return convertido;
+}
+
 void fechaFonte(TTF_Font* fonte)
 {
     TTF_CloseFont(fonte);

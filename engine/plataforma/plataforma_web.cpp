@@ -250,6 +250,11 @@ SDL_Surface* desenhaTexto(TTF_Font* fonte, const char* texto, SDL_Color cor)
     return TTF_RenderText_Solid(fonte, texto, cor);
 }
 
+SDL_Surface* desenhoNoFormato(SDL_Surface* desenho, SDL_PixelFormat* formato)
+{
+    return SDL_ConvertSurface(desenho, formato, SDL_SWSURFACE);
+}
+
 void fechaFonte(TTF_Font* fonte)
 {
     if (fontesBitmap().erase(fonte) == 0)
