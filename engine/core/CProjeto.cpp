@@ -2,6 +2,7 @@
 #include "engine/core/CProjeto.h"
 
 #include "engine/core/sinais.h"
+#include "engine/plataforma/plataforma.h"
 
 CProjeto::CProjeto()
 {
@@ -23,15 +24,13 @@ CProjeto::~CProjeto()
 
 void CProjeto::cicloPrincipal()
 {
-    while (executando)
-        executaQuadro();
-    finalizacao();
+    plataforma::rodaLaco(*this);
 }
 
 void CProjeto::executaQuadro()
 {
     evento.descarregaFila();
-    SDL_FillRect(video.retornaTela(), nullptr, 0);
+    SDL_FillRect(video.retornaTela(), nullptr, plataforma::corPreta(video.retornaTela()));
     moduloAtual->ciclo();
     SDL_Flip(video.retornaTela());
     relogio.atualiza();

@@ -8,6 +8,7 @@
 
 #include "engine/media/abreMidia.h"
 #include "engine/media/cabecalhos.h"
+#include "engine/plataforma/plataforma.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ Mix_Music* CSom::leMusica(const std::string& arquivo)
     SDL_RWops* fluxo = abreMidia(arquivo);
     const FormatoMusica formato = fluxo != nullptr ? confereMusica(fluxo) : MUSICA_RECUSADA;
     if (formato != MUSICA_RECUSADA)
-        return Mix_LoadMUSType_RW(fluxo, formato == MUSICA_OGG ? MUS_OGG : MUS_WAV, 1);
+        return plataforma::leMusica(fluxo, arquivo, formato == MUSICA_OGG ? MUS_OGG : MUS_WAV);
     if (fluxo != nullptr)
         SDL_RWclose(fluxo);
     return nullptr;
@@ -79,7 +80,7 @@ Mix_Chunk* CSom::leSom(const std::string& arquivo)
 {
     SDL_RWops* fluxo = abreMidia(arquivo);
     if (fluxo != nullptr && confereWav(fluxo))
-        return Mix_LoadWAV_RW(fluxo, 1);
+        return plataforma::leSom(fluxo, arquivo);
     if (fluxo != nullptr)
         SDL_RWclose(fluxo);
     return nullptr;

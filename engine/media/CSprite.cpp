@@ -5,6 +5,7 @@
 
 #include "engine/media/abreMidia.h"
 #include "engine/media/cabecalhos.h"
+#include "engine/plataforma/plataforma.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ bool CSprite::carregaImagem(const std::string& arquivo)
     }
 
     SDL_Surface* convertida =
-        SDL_GetVideoSurface() != nullptr ? SDL_DisplayFormat(carregada) : nullptr;
+        SDL_GetVideoSurface() != nullptr ? plataforma::formatoTela(carregada) : nullptr;
     if (convertida != nullptr) {
         SDL_FreeSurface(carregada);
         superficie = convertida;
@@ -54,7 +55,7 @@ SDL_Surface* CSprite::leImagem(const std::string& arquivo)
     SDL_Surface* carregada = nullptr;
     SDL_RWops* fluxo = abreMidia(arquivo);
     if (fluxo != nullptr && confereBmp(fluxo))
-        carregada = SDL_LoadBMP_RW(fluxo, 1);
+        carregada = plataforma::leBmp(fluxo, arquivo);
     else if (fluxo != nullptr)
         SDL_RWclose(fluxo);
     if (carregada != nullptr && (carregada->w <= 0 || carregada->h <= 0)) {
@@ -76,7 +77,7 @@ void CSprite::corTransparente(const unsigned& r, const unsigned& g, const unsign
     }
     const Uint32 chave = SDL_MapRGB(superficie->format, r & MASCARA_COMPONENTE,
                                     g & MASCARA_COMPONENTE, b & MASCARA_COMPONENTE);
-    SDL_SetColorKey(superficie, SDL_SRCCOLORKEY | SDL_RLEACCEL, chave);
+    plataforma::defineChave(superficie, SDL_SRCCOLORKEY | SDL_RLEACCEL, chave);
 }
 
 bool CSprite::copiaSuperficie(SDL_Surface* origem)
@@ -84,7 +85,7 @@ bool CSprite::copiaSuperficie(SDL_Surface* origem)
     limpaSuperficie();
     if (origem == nullptr)
         return false;
-    superficie = SDL_DisplayFormat(origem);
+    superficie = plataforma::formatoTela(origem);
     return superficie != nullptr;
 }
 

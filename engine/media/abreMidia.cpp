@@ -2,6 +2,7 @@
 #include "engine/media/abreMidia.h"
 
 #include "engine/files/abertura.h"
+#include "engine/plataforma/plataforma.h"
 
 SDL_RWops* abreMidia(const std::string& arquivo)
 {
@@ -11,7 +12,7 @@ SDL_RWops* abreMidia(const std::string& arquivo)
         SDL_SetError("%s", motivo.c_str());
         return nullptr;
     }
-    SDL_RWops* fluxo = SDL_RWFromFP(aberto, 1);
+    SDL_RWops* fluxo = plataforma::fluxoArquivo(aberto);
     if (fluxo == nullptr)
         std::fclose(aberto);
     return fluxo;

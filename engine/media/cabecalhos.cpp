@@ -36,10 +36,11 @@ Uint32 le32(const Uint8* p)
            (static_cast<Uint32>(p[2]) << 16) | (static_cast<Uint32>(p[3]) << 24);
 }
 
-// Reads exactly n bytes at the current position.
+// Reads exactly n bytes at the current position. (SDL counts in int; the browser's in size_t.)
 bool le(SDL_RWops* fluxo, Uint8* destino, Uint32 n)
 {
-    return n == 0 || SDL_RWread(fluxo, destino, 1, static_cast<int>(n)) == static_cast<int>(n);
+    const long lidos = static_cast<long>(SDL_RWread(fluxo, destino, 1, static_cast<int>(n)));
+    return n == 0 || lidos == static_cast<long>(n);
 }
 
 bool recusa(const char* motivo)
