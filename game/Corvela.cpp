@@ -1,6 +1,7 @@
 // Corvela: the game's project and its module table.
 #include "game/Corvela.h"
 
+#include "engine/plataforma/plataforma.h"
 #include "game/Apresentacao.h"
 #include "game/Creditos.h"
 #include "game/Jogo.h"
@@ -53,7 +54,7 @@ void Corvela::carregaModuloMem()
     delete moduloAtual;
     moduloAtual = nullptr;
     evento.zera();
-    SDL_FillRect(video.retornaTela(), nullptr, 0);
+    SDL_FillRect(video.retornaTela(), nullptr, plataforma::corPreta(video.retornaTela()));
     moduloAtual = fabricas[proxModulo]();
     proxModulo = -1;
     moduloAtual->defProjeto(this);

@@ -261,10 +261,9 @@ void Tabuleiro::listaImagensDir()
     listaDiretorio(DIRETORIO_IMAGENS, nomes, "bmp", false);
     for (const std::string& nome : nomes) {
         const std::string caminho = std::string(DIRETORIO_IMAGENS) + "/" + nome;
-        SDL_RWops* arquivo = SDL_RWFromFile(caminho.c_str(), "rb");
-        if (arquivo == nullptr)
-            continue;
-        SDL_Surface* s = SDL_LoadBMP_RW(arquivo, 1);
+        // The sprite's own checked loader: a FIFO, a device or a hostile header among the
+        // names never reaches SDL's decoder.
+        SDL_Surface* s = CSprite::leImagem(caminho);
         if (s == nullptr)
             continue;
         if (s->w == LADO_IMAGEM && s->h == LADO_IMAGEM)

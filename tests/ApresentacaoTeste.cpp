@@ -1,6 +1,5 @@
-// The intro driven frame by frame: the fade read back from the logo's surface, the whole
-// screen compared with the logo and text laid out by hand at their known places, the text's
-// delay, the switch to the menu at 5000 counted ms, and the intro without its logo file.
+// The intro driven frame by frame: the fade, the whole screen against the logo and text laid
+// out by hand, the text's delay, the switch at 5000 counted ms, and the intro without a logo.
 #include <unistd.h>
 
 #include <filesystem>
@@ -50,10 +49,10 @@ protected:
         }
         CTexto texto;
         texto.inicializa(320, 240, "data/fonts/coure.fon", 8);
-        texto.escreveTexto("Orvalek");
-        texto.exibe(130, 160, s.get(), 255, 255, 255);
-        texto.escreveTexto("Presents");
-        texto.exibe(130, 170, s.get(), 255, 255, 255);
+        for (const char* linha : {"Orvalek", "Presents"}) {
+            texto.escreveTexto(linha);
+            texto.exibe(130, linha[0] == 'O' ? 160 : 170, s.get(), 255, 255, 255);
+        }
         return s;
     }
 
@@ -95,9 +94,9 @@ TEST_F(ApresentacaoTeste, FadeTextoPosicoesETrocaParaOMenu)
 
     apoio::empurraTecla(SDLK_LCTRL, true);  // the intro reads no keys
     quadros(1);
-    const bool algumQuadro = telaIgual(esperada(0).get()) || telaIgual(esperada(1).get()) ||
-                             telaIgual(esperada(2).get());
-    EXPECT_TRUE(algumQuadro) << "logo at (127, 80), text at (130, 160) and (130, 170)";
+    EXPECT_TRUE(telaIgual(esperada(0).get()) || telaIgual(esperada(1).get()) ||
+                telaIgual(esperada(2).get()))
+        << "logo at (127, 80), text at (130, 160) and (130, 170)";
 
     quadros(101 - 61);
     EXPECT_EQ("Apresentacao", ativo());

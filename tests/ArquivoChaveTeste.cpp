@@ -46,7 +46,7 @@ TEST(ArquivoChaveTeste, GramaticaDasLinhas)
         {"a = b = c", {true, "a", "b = c"}}, {"a = 1 # note", {true, "a", "1 # note"}},
         {"a=", {true, "a", ""}}, {"x#=1", {true, "x#", "1"}}, {"a b = c d", {true, "a b", "c d"}},
         {"# video_bpp = 16", NAO_CHAVE}, {"  # x = 1", NAO_CHAVE}, {"= 16", NAO_CHAVE},
-        {" \x80 = 16", NAO_CHAVE}, {"a", NAO_CHAVE}, {"  =", NAO_CHAVE},
+        {" \x1f = 16", NAO_CHAVE}, {"a", NAO_CHAVE}, {"  =", NAO_CHAVE},
         {"video_bpp 16", NAO_CHAVE}, {"", NAO_CHAVE}, {" \t\r", NAO_CHAVE},
     };
     CArquivoChave arquivo;
@@ -61,13 +61,13 @@ TEST(ArquivoChaveTeste, GramaticaDasLinhas)
     }
 }
 
-// Blank bytes are those below 33 read as signed: controls, the space and 0x80 up.
+// Blank bytes are the controls and the space, 0x00 to 0x20; every other byte is text.
 TEST(ArquivoChaveTeste, CadaByteEmCadaLugarDaLinha)
 {
     CArquivoChave arquivo;
     for (int i = 0; i < 256; ++i) {
         const std::string b(1, static_cast<char>(i));
-        const bool branco = i < 33 || i >= 0x80;
+        const bool branco = i <= 0x20;
         SCOPED_TRACE("byte " + std::to_string(i));
         std::string aparado = b + "x" + b;
         CArquivoChave::cerne(&aparado);
@@ -150,8 +150,8 @@ TEST(ArquivoChaveTeste, ConsultaEApagaPelaChave)
     EXPECT_EQ(arquivo.valor("c"), "");
     EXPECT_TRUE(arquivo.fda() && arquivo.posAbsoluta() == 4);
     arquivo.posAbsoluta(0);  // on the comment: an empty key must neither move nor delete
-    EXPECT_EQ(arquivo.valor(" \x80"), "");
-    arquivo.apagaChave(" \x80 ");
+    EXPECT_EQ(arquivo.valor(" \x1f"), "");
+    arquivo.apagaChave(" \x1f ");
     EXPECT_EQ(arquivo.posAbsoluta(), 0);
     arquivo.apagaChave("c");
     EXPECT_EQ(arquivo.totLinhas(), 5u);
@@ -175,7 +175,7 @@ TEST(ArquivoChaveTeste, EdicoesGuardamOsOutrosBytes)
     ASSERT_TRUE(arquivo.abrir(nome));
     arquivo.valor("a");
     arquivo.alteraValor("25");
-    arquivo.alteraChave(" \x80");  // blank: refused
+    arquivo.alteraChave(" \x1f");  // blank: refused
     arquivo.valor("b");
     arquivo.alteraValor("5");
     arquivo.valor("c");
@@ -190,13 +190,32 @@ TEST(ArquivoChaveTeste, EdicoesGuardamOsOutrosBytes)
     arquivo.valor(" b ", "6");
     arquivo.novaChave("  ", "e", "1");
     arquivo.novaChave("#", "f", "2");
-    arquivo.novaChave(" g\x80", "");
+    arquivo.novaChave(" g\x1f", "");
     arquivo.novaChave("h=i", "3");
-    arquivo.novaChave(" \x80", "4");  // blank key: nothing
+    arquivo.novaChave(" \x1f", "4");  // blank key: nothing
     ASSERT_TRUE(arquivo.salvar());
     EXPECT_EQ(DiretorioTemporario::le(nome),
               "# comment = 1\r\n\n  a = 25\nb =6\n\td=c\r\n1 =  2 \ntexto solto\n\n"
               "novo = v\n  e = 1\n#f = 2\ng = \nh=i = 3");
     ASSERT_TRUE(arquivo.abrir(nome));
     EXPECT_EQ(arquivo.valor("h"), "i = 3");
+}
+
+// Text past ASCII is text: a UTF-8 or Latin-1 key or value reads whole, and a plain ASCII
+// file reads as it always did.
+TEST(ArquivoChaveTeste, Utf8ELatin1LidosInteiros)
+{
+    DiretorioTemporario dir;
+    CArquivoChave arquivo;
+    ASSERT_TRUE(arquivo.abrir(dir.escreve(
+        "k", "nome = Jos\xc3\xa9\nchav\xe9 = \xe0 la carte \xa0\n\xc3\xa7\xc3\xa3o=1\n k = v \n")));
+    EXPECT_EQ(arquivo.valor("nome"), "Jos\xc3\xa9");
+    EXPECT_EQ(arquivo.valor("chav\xe9"), "\xe0 la carte \xa0");
+    EXPECT_EQ(arquivo.valor("chav"), "");
+    EXPECT_EQ(arquivo.valor("\xc3\xa7\xc3\xa3o"), "1");
+    EXPECT_EQ(arquivo.valor("k"), "v");
+    arquivo.primeiraChave();
+    EXPECT_EQ(arquivo.chave(), "nome");
+    arquivo.proximaChave();
+    EXPECT_EQ(arquivo.chave(), "chav\xe9");
 }

@@ -1,5 +1,8 @@
 // Tests of CArquivo: byte-exact round trips, every cursor move on three lines, deletes, edits,
 // the closed and failed states. Depends on gtest, CArquivo and the scratch directory helper.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <climits>
 #include <sstream>
 #include <string>
@@ -194,4 +197,34 @@ TEST(ArquivoTeste, FechadoNaoTemLinhasNemGrava)
     arquivo.fechar();
     verificaFechado();
     EXPECT_EQ(DiretorioTemporario::le(origem), "a\nb");
+}
+
+// Only regular files up to the limit: a device that never ends, a FIFO with no writer and a
+// directory are refused at once (none of them waits or reads forever), and so is a file one
+// byte over the limit, whatever it holds.
+TEST(ArquivoTeste, SoArquivosRegularesAteOLimite)
+{
+    DiretorioTemporario dir;
+    const std::string fifo = dir.caminho("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string limite = dir.caminho("limite");
+    ASSERT_EQ(truncate(dir.escreve("limite", "").c_str(), CArquivo::TAMANHO_MAXIMO), 0);
+    const std::string passa = dir.caminho("passa");
+    ASSERT_EQ(truncate(dir.escreve("passa", "").c_str(), CArquivo::TAMANHO_MAXIMO + 1), 0);
+
+    CArquivo arquivo;
+    for (const std::string& recusado : {std::string("/dev/zero"), fifo, dir.caminho(""), passa}) {
+        SCOPED_TRACE(recusado);
+        ASSERT_TRUE(arquivo.abrir(dir.escreve("a", "a")));
+        EXPECT_FALSE(arquivo.abrir(recusado));
+        EXPECT_FALSE(arquivo.aberto());
+        EXPECT_EQ(arquivo.totLinhas(), 0u);
+    }
+    ASSERT_TRUE(arquivo.abrir(limite));
+    EXPECT_EQ(arquivo.totLinhas(), 1u);
+    EXPECT_EQ(arquivo.linha().size(), CArquivo::TAMANHO_MAXIMO);
+    // A link to a regular file is that file.
+    ASSERT_EQ(symlink(dir.escreve("alvo", "x\ny").c_str(), dir.caminho("elo").c_str()), 0);
+    ASSERT_TRUE(arquivo.abrir(dir.caminho("elo")));
+    EXPECT_EQ(linhasDe(arquivo), (Linhas{"x", "y"}));
 }

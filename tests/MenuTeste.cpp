@@ -1,6 +1,6 @@
 // The main menu driven frame by frame with real key events: the highlight read back from the
 // screen's colours, the choice on release, the stored difficulty, the idle return to the
-// intro, and Quit ending the real main loop.
+// intro, and Quit.
 #include <SDL_mixer.h>
 
 #include "TelasTeste.h"
@@ -50,7 +50,6 @@ protected:
         }
         return vistas;
     }
-    // One frame with the key going down, then the rows seen.
     std::string comTecla(SDLKey tecla)
     {
         aperta(tecla);
@@ -80,10 +79,10 @@ TEST_F(MenuTeste, TituloELinhasComNormalDestacadoEMovimentoCircular)
     EXPECT_GT(contaCor(tela(), X_LINHAS, Y_LINHAS + ESPACO, 12, ESPACO, MAGENTA), 0);
     EXPECT_EQ(0, contaCor(tela(), 0, 0, X_LINHAS, 240, MAGENTA));
 
-    EXPECT_EQ("Mgggg", comTecla(SDLK_UP));
-    EXPECT_EQ("ggggM", comTecla(SDLK_UP)) << "up on the first row wraps to Quit";
-    EXPECT_EQ("Mgggg", comTecla(SDLK_DOWN)) << "down on Quit wraps to the first row";
-    EXPECT_EQ("gMggg", comTecla(SDLK_DOWN));
+    for (const char* vistas : {"Mgggg", "ggggM"})  // up on the first row wraps to Quit
+        EXPECT_EQ(vistas, comTecla(SDLK_UP));
+    for (const char* vistas : {"Mgggg", "gMggg"})  // and down on Quit to the first row
+        EXPECT_EQ(vistas, comTecla(SDLK_DOWN));
     // Up and down in one frame: up is tested first and the frame takes one move only.
     apoio::empurraTecla(SDLK_UP, true);
     apoio::empurraTecla(SDLK_DOWN, true);
@@ -164,55 +163,13 @@ TEST_F(MenuTeste, EscolhaNoQuadroDoLimiteOciosoPerdeParaAApresentacao)
     EXPECT_EQ(1, jogo.dificuldade);
 }
 
-// A player that acts through the clock: on each frame's tick read it looks at the active
-// screen and, once the menu is there, presses up twice (Normal, Easy, then Quit by the
-// wrap), one key event a frame, and taps the action key. Gives up after a minute of game
-// time.
-struct JogadorQuerSair {
-    apoio::TicksPasso ticks;
-    Corvela* jogo = nullptr;
-    int passosNoMenu = 0;
-    bool desistiu = false;
-    std::string visto;
-
-    static Uint32 le(void* contexto)
-    {
-        JogadorQuerSair* j = static_cast<JogadorQuerSair*>(contexto);
-        const Uint32 agora = apoio::TicksPasso::le(&j->ticks);
-        if (j->jogo->retornaModulo() == nullptr)
-            return agora;  // the clock starting, before any screen
-        const std::string tela = j->jogo->retornaModulo()->retornaNomeClasse();
-        if (j->visto.empty() || j->visto.substr(j->visto.rfind(' ') + 1) != tela)
-            j->visto += " " + tela;
-        const struct {
-            SDLKey tecla;
-            bool desce;
-        } ROTEIRO[] = {{SDLK_UP, true}, {SDLK_UP, false}, {SDLK_UP, true}, {SDLK_UP, false},
-                       {SDLK_LCTRL, true}, {SDLK_LCTRL, false}};
-        if (tela == "Menu" && j->passosNoMenu < 6) {
-            apoio::empurraTecla(ROTEIRO[j->passosNoMenu].tecla, ROTEIRO[j->passosNoMenu].desce);
-            ++j->passosNoMenu;
-        }
-        if (agora > 60000 && !j->desistiu) {
-            j->desistiu = true;
-            j->jogo->termina();
-        }
-        return agora;
-    }
-};
-
-TEST(MenuSair, QuitTerminaOCicloPrincipalEExecProjRetorna)
+// Quit, reached from Normal by two ups (the second wraps), ends the project's run.
+TEST_F(MenuTeste, QuitTerminaOProjeto)
 {
-    Corvela jogo;
-    JogadorQuerSair jogador;
-    jogador.jogo = &jogo;
-    jogador.ticks.passo = 50;
-    jogo.retornaRelogio()->defFonteTicks(JogadorQuerSair::le, &jogador);
-    jogo.retornaRelogio()->inicializa();
-    ASSERT_TRUE(jogo.init());
-    jogo.execProj();
-    EXPECT_FALSE(jogador.desistiu) << jogador.visto;
-    EXPECT_EQ(" Apresentacao Menu", jogador.visto);
+    comTecla(SDLK_UP);
+    EXPECT_EQ("ggggM", comTecla(SDLK_UP));
+    toca(SDLK_LCTRL);
+    quadros(1);
     EXPECT_FALSE(jogo.retornaExecutando());
     EXPECT_EQ(Menu::SAIR, static_cast<Menu*>(jogo.retornaModulo())->retornaSelecao());
 }

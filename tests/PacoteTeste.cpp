@@ -24,8 +24,9 @@ TEST(Pacote, PastaInstaladaRodaDeOutroLugar)
                                 "data/music/CHO7-31ko.ogg", "data/sfx/grunz_success.wav"})
         EXPECT_TRUE(DiretorioTemporario::existe(pasta + "/" + arquivo)) << arquivo;
 
-    const Resultado r = roda(pasta + "/corvela.sh", "/", "dummy", "dummy", 1500);
-    EXPECT_EQ(-1, r.status) << r.erro;  // still running its frames when killed
+    Processo corvela(pasta + "/corvela.sh", "/", "dummy", "dummy");
+    const Resultado r = corvela.termina(1500);
+    EXPECT_TRUE(r.excedeu) << r.erro;  // still running its frames when killed
     EXPECT_EQ("", r.erro) << "the example settings files load without a word";
     EXPECT_EQ(0u, r.saida.find("Sistema de som inicializado com sucesso...\n"
                                "SubSistema de video inicializado corretamente...\n"

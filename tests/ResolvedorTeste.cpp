@@ -1,6 +1,5 @@
-// Tests of the tests' solver against a breadth-first search of the whole 2x2 and 3x3 state
-// spaces: the parity test names exactly the reachable arrangements, and the solutions are
-// legal and as short as the search says.
+// The tests' solver against a breadth-first search of the whole 2x2 and 3x3 state spaces:
+// parity names exactly the reachable arrangements; solutions are legal and shortest.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -73,8 +72,7 @@ TEST(Resolvedor, ParidadeESolucoesOtimasConferemComBuscaCompleta)
     // The limit is a real bound; unsolvable boards are refused.
     std::vector<Passo> passos;
     const Arranjo perto = aplica(aplica(resolvido(4), CIMA), ESQUERDA);
-    EXPECT_FALSE(resolve(perto, 1, passos));
-    EXPECT_TRUE(resolve(perto, 2, passos));
+    EXPECT_TRUE(!resolve(perto, 1, passos) && resolve(perto, 2, passos));
     Arranjo trocado = resolvido(4);
     std::swap(trocado[13], trocado[14]);
     EXPECT_FALSE(resolve(trocado, 80, passos));

@@ -140,6 +140,15 @@ TEST_F(SomTeste, MusicaFadeEmMilissegundosEFaltaDeArquivo)
     // Three seconds, not three milliseconds: after a quarter second it is still fading.
     SDL_Delay(250);
     EXPECT_EQ(1, Mix_PlayingMusic());
+    // Past what milliseconds can hold in an int: the longest fade, not a wrapped negative
+    // one that would stop the music at once. A negative time stops it now.
+    som.tocaMusica(-1);
+    som.fadeOutMus(3000000);
+    EXPECT_EQ(MIX_FADING_OUT, Mix_FadingMusic());
+    EXPECT_EQ(1, Mix_PlayingMusic());
+    som.tocaMusica(-1);
+    som.fadeOutMus(-2147483647 - 1);
+    EXPECT_EQ(0, Mix_PlayingMusic());
 
     CaptureStderr();
     som.carregaMusica(dir + "/nao_existe.ogg");

@@ -2,6 +2,8 @@
 // timer's pace, one-frame ranges and the sheets it refuses.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "engine/core/CRelogio.h"
 #include "engine/media/CSpriteAnimado.h"
 #include "tests/Apoio.h"
@@ -94,4 +96,25 @@ TEST_F(SpriteAnimado, RecusaFolhaSemQuadrosOuSemImagem)
     CaptureStderr();
     EXPECT_FALSE(s.anima(0, 0));
     EXPECT_EQ(GetCapturedStderr(), "Impossivel animar: " + folha + "\t " + SDL_GetError() + "\n");
+}
+
+// Frame offsets worked out wide: a 65546-pixel-tall frame 3 lies far below the sheet and
+// must not wrap to 16 bits onto row 1; a row offset past an int draws nothing either; a
+// range that ends at INT_MAX turns there instead of overflowing.
+TEST_F(SpriteAnimado, DeslocamentoDoQuadroSemTransbordar)
+{
+    Superficie alvo = novaSuperficie(16, 40, 40);
+    s.inicializa(LADO, 65536 + LADO, 0, 5, nullptr, 0);
+    EXPECT_TRUE(s.desenha(0, 0, 3, alvo.get()));
+    EXPECT_EQ(3, s.retornaQuadroAtual());
+    EXPECT_FALSE(temTinta(alvo.get(), 0, 0, 40, 40));
+    s.inicializa(LADO, (1 << 30) + 1, 0, 5, nullptr, 0);
+    EXPECT_TRUE(s.desenha(0, 0, 6, alvo.get()));
+    EXPECT_FALSE(temTinta(alvo.get(), 0, 0, 40, 40));
+
+    s.inicializa(LADO, LADO, INT_MAX - 1, INT_MAX, &relogio, 0);
+    for (int i = 0; i < 6; ++i, relogio.atualiza()) {
+        s.anima(0, 0, alvo.get());
+        EXPECT_GE(s.retornaQuadroAtual(), INT_MAX - 2) << i;
+    }
 }

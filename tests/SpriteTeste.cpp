@@ -2,6 +2,8 @@
 // whole and partial draws, the sizes they report and the log lines.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "engine/media/CSprite.h"
 #include "tests/MidiaTeste.h"
 
@@ -79,4 +81,24 @@ TEST_F(Sprite, SemVideoGuardaAImagemSemConverterENaoDesenhaNaTela)
     Superficie alvo = novaSuperficie(16, 4, 4);
     EXPECT_TRUE(s.desenha(1, 1, alvo.get())) << "the unconverted picture still draws";
     EXPECT_EQ(pixela(alvo.get(), 3, 2), SDL_MapRGB(alvo->format, 255, 0, 0));
+}
+
+// Outside the surface pixela reads 0 and writes nothing, at every depth; the last pixel
+// inside is still reached.
+TEST_F(Sprite, PixelaForaDaSuperficie)
+{
+    for (const int bpp : {8, 16, 24, 32}) {
+        Superficie s = novaSuperficie(bpp, 5, 3, 7);
+        Superficie copia = novaSuperficie(bpp, 5, 3, 7);
+        for (const auto& [x, y] : std::vector<std::pair<unsigned, unsigned>>{
+                 {5, 0}, {0, 3}, {5, 3}, {4000000000u, 1}, {1, 4000000000u}}) {
+            EXPECT_EQ(0u, pixela(s.get(), x, y)) << bpp;
+            pixela(s.get(), x, y, 0xFFFFFFFF);
+        }
+        const size_t bytes = static_cast<size_t>(s->pitch) * 3;
+        EXPECT_EQ(0, std::memcmp(s->pixels, copia->pixels, bytes)) << bpp;
+        pixela(s.get(), 4, 2, 9);
+        EXPECT_EQ(9u, pixela(s.get(), 4, 2)) << bpp;
+    }
+    EXPECT_EQ(0u, pixela(nullptr, 0, 0));
 }

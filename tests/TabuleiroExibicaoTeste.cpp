@@ -1,9 +1,9 @@
-// Tests of the board's drawing and picture choice on the dummy 320x240x16 screen, each run
-// in a scratch directory with its own data/bg and links to the real data/gfx and data/fonts:
-// tiles, hole, cursor and numbers cell by cell, the whole picture, the picture list and its
-// order, and the boards without a usable picture.
+// Tests of the board's drawing and picture choice on the dummy 320x240x16 screen, in a
+// scratch directory with its own data/bg: tiles, hole, cursor and numbers cell by cell, the
+// picture list and its order, and the boards without a usable picture.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "engine/files/cadeias.h"
@@ -55,9 +55,8 @@ protected:
         bmp("data/bg/" + nome, 240, 240, {0, 0, 0}, quadros);
     }
 
-    // Checks every cell of the board drawn from picture k against what it should hold: the
-    // hole sprite, frame (tile - 1) or, in the complete view, frame 15 for the hole; or a grey
-    // cell with a darker rim; then the cursor; then the number, white, at the top-left corner.
+    // Every cell drawn from picture k against the hole sprite, frame (tile - 1) (frame 15 for
+    // the hole in the complete view) or a grey cell; then the cursor; then the white number.
     void confere(const Tabuleiro& t, bool jogando, int k)
     {
         const unsigned n = t.retornaTamanho(), passo = 240 / n;
@@ -139,11 +138,15 @@ TEST_F(Exibicao, QuadroDeCadaPecaBuracoCursorENumeros)
     }
 }
 
-TEST_F(Exibicao, ListaSoBmp240EmOrdemDoDiretorioEEscreveOsNomes)
+// Only .bmp names of 240x240 pictures, in the directory's order, printed one a line; then
+// one picture per solved game, round the list, drawn whole with neither cursor nor numbers.
+TEST_F(Exibicao, ListaSoBmp240EmOrdemDoDiretorioEUmaFiguraPorVitoria)
 {
-    figura("um.bmp", 0);
-    figura("DOIS.BMP", 1);
+    const std::vector<std::string> boas = {"um.bmp", "DOIS.BMP", "tres.bmp"};
+    for (int k = 0; k < 3; ++k)
+        figura(boas[k], k);
     bmp("data/bg/largo.bmp", 320, 240, {9, 9, 9});
+    bmp("data/bg/alto.bmp", 240, 320, {9, 9, 9});
     bmp("data/bg/png.png", 240, 240, {9, 9, 9});  // a fine picture, but not by its name
     temp.escreve("data/bg/quebrado.bmp", "BM not really");
     fs::create_directory(temp.caminho("data/bg/pasta.bmp"));
@@ -151,35 +154,22 @@ TEST_F(Exibicao, ListaSoBmp240EmOrdemDoDiretorioEEscreveOsNomes)
     std::vector<std::string> ordem, esperada;
     listaDiretorio("data/bg", ordem, "", true);
     std::string saida;
-    for (const std::string& nome : ordem) {
-        if (nome == "um.bmp" || nome == "DOIS.BMP") {
+    for (const std::string& nome : ordem)
+        if (std::count(boas.begin(), boas.end(), nome)) {
             esperada.push_back(nome);
             saida += nome + "\n";
         }
-    }
     Tabuleiro t;
     CaptureStdout();
     t.inicializa(320, 240, 4);
     EXPECT_EQ(GetCapturedStdout(), saida);
-    EXPECT_EQ(t.retornaImagens(), esperada);
-    EXPECT_EQ(t.retornaImagemAtual(), esperada[0]);
-}
-
-// P0, P1, P2, then P0 again, one per solved game; the complete view of the solved board is
-// the picture whole, with neither cursor nor numbers.
-TEST_F(Exibicao, CadaVitoriaTrazAProximaFiguraDaLista)
-{
-    for (int k = 0; k < 3; ++k)
-        figura("p" + itos(k) + ".bmp", k);
-    Tabuleiro t;
-    t.inicializa(320, 240, 4);
+    ASSERT_EQ(t.retornaImagens(), esperada);
     t.trocaAjuda();
-    ASSERT_EQ(t.retornaImagens().size(), 3u);
-    for (int vitoria = 0; vitoria <= 4; ++vitoria) {
-        const std::string nome = t.retornaImagens()[vitoria % 3];
+    for (int vitoria = 0; vitoria <= 3; ++vitoria) {
+        const std::string nome = esperada[vitoria % 3];
         EXPECT_EQ(t.retornaImagemAtual(), nome);
         exibe(t, false);
-        confere(t, false, nome[1] - '0');
+        confere(t, false, int(std::find(boas.begin(), boas.end(), nome) - boas.begin()));
         ASSERT_TRUE(t.venceu());
         t.carregaProximaImagem();
     }
@@ -203,8 +193,8 @@ TEST_F(Exibicao, SemFiguraUtilizavelOuComFiguraPerdida)
         t.trocaAjuda();
         ASSERT_TRUE(t.venceu());
         t.carregaProximaImagem();
-        t.exibe(true);
-        t.exibe(false);
+        for (bool jogando : {true, false})
+            t.exibe(jogando);
         EXPECT_FALSE(temTinta(tela, 0, 0, 320, 240));
         EXPECT_TRUE(t.move(15));
     }

@@ -1,6 +1,6 @@
-// Tests of the board's rules: set-up and links, searches, cursor, every move from every hole
-// position, swaps and the stuck test, the solved count, the refused sizes, and the shuffle
-// checked against a model replaying the same random draws and against the solver.
+// Tests of the board's rules: set-up, searches, cursor, every move from every hole position,
+// swaps, the stuck and solved tests, refused sizes, and the shuffle against a model replaying
+// the same random draws and against the solver.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -101,19 +101,17 @@ TEST(Tabuleiro, CursorMovesTrocasETravado)
 {
     Tabuleiro t;
     t.inicializa(320, 240, 4);
-    for (unsigned antes = 0; antes < 16; ++antes) {
+    for (unsigned antes = 0; antes < 16; ++antes)
         for (unsigned p = 0; p < 300; ++p) {
             t.seleciona(antes);
             t.seleciona(p);
-            const unsigned esperado = p == 16 ? 0 : p > 16 ? antes : p;
-            EXPECT_EQ(t.retornaSelecionado(), esperado) << antes << ' ' << p;
+            EXPECT_EQ(t.retornaSelecionado(), p == 16 ? 0 : p > 16 ? antes : p) << antes << ' ' << p;
         }
-    }
     // Every hole position, every position asked: a move happens exactly when the cell shares
     // an edge with the hole, and it is the hole's step onto that cell.
-    for (int n = 2; n <= 4; ++n) {
-        t.inicializa(320, 240, Uint8(n));
+    for (int n = 2; n <= 4; ++n)
         for (int h = 0; h < n * n; ++h) {
+            t.inicializa(320, 240, Uint8(n));
             Arranjo inicio = resolvido(n);
             std::swap(inicio[h], inicio[n * n - 1]);
             for (int p = 0; p <= n * n + 1; ++p) {
@@ -128,17 +126,13 @@ TEST(Tabuleiro, CursorMovesTrocasETravado)
                 EXPECT_EQ(arranjo(t), depois) << "n " << n << " hole " << h << " p " << p;
             }
         }
-    }
     // Swaps need no adjacency; 16 (no tile has it) and above change nothing.
     t.inicializa(320, 240, 4);
     t.troca(15, 14);
-    EXPECT_TRUE(t.travou());
-    EXPECT_FALSE(t.venceu());
+    EXPECT_TRUE(t.travou() && !t.venceu());
     const Arranjo travado = arranjo(t);
-    for (unsigned char k : {16, 17, 200}) {
-        t.troca(1, k);
-        t.troca(k, 0);
-    }
+    for (unsigned char k : {16, 17, 200})
+        t.troca(1, k), t.troca(k, 0);
     t.troca(1, 0);
     EXPECT_EQ(t.retornaBloco(3, 3).numero, 1);
     t.troca(0, 1);
@@ -192,8 +186,8 @@ TEST(Tabuleiro, EmbaralhaPorDificuldadeESemTentativas)
     t.inicializa(320, 240, 4);
     t.embaralha(12);
     std::vector<Passo> passos;
-    EXPECT_TRUE(resolve(arranjo(t), t.retornaResolvidos() == 0 ? 11 : 60, passos));
-    EXPECT_FALSE(passos.empty());
+    EXPECT_TRUE(resolve(arranjo(t), t.retornaResolvidos() == 0 ? 11 : 60, passos) &&
+                !passos.empty());
     t.embaralha(99);
     EXPECT_TRUE(valido(arranjo(t)) && resolvivel(arranjo(t)));
     t.inicializa(320, 240, 4);

@@ -1,7 +1,6 @@
-// TelaJogo: the game-screen tests' fixture: the project driven one frame at a time with real
-// key events and a scripted tick source, the board arranged through its own operations, and
-// text read back from the screen's pixels. Depends on gtest, Corvela, Jogo and the media
-// test support.
+// TelaJogo: the game-screen tests' fixture: the project driven frame by frame with real keys
+// and scripted ticks, the board arranged through its own operations, text read back from the
+// screen. Depends on gtest, Corvela, Jogo and the media test support.
 #ifndef CORVELA_TESTES_TELAJOGO_H
 #define CORVELA_TESTES_TELAJOGO_H
 
@@ -75,8 +74,7 @@ protected:
             tab().troca(static_cast<unsigned char>(p), tab().buscaPosicao(p)->numero);
     }
 
-    // Runs playing frames until the game's timer reads alvo ms. Each frame adds what the
-    // clock counted for the frame before, so the clock is let count long frames meanwhile.
+    // Playing frames, long ones meanwhile, until the game's timer reads alvo ms.
     void tempoAte(Uint32 alvo)
     {
         CRelogio* relogio = projeto.retornaRelogio();
@@ -90,9 +88,8 @@ protected:
         ticks.passo = CRelogio::INTERVALO_MIN_PADRAO;
     }
 
-    // From a playing board, a win counted with exactly movimentosAlvo moves at a timer of
-    // tempoAlvo ms: the board is brought within one or two moves of solved, the moves to
-    // spare go back and forth beside the hole, and the last move waits for the time.
+    // From a playing board, a win with exactly movimentosAlvo moves at tempoAlvo ms: one or
+    // two moves from solved, the spare moves back and forth beside the hole.
     void venceCom(Uint32 movimentosAlvo, Uint32 tempoAlvo)
     {
         const Uint32 falta = movimentosAlvo - jogo().retornaMovimentos();
@@ -114,8 +111,7 @@ protected:
         aperta(SDLK_LCTRL);
     }
 
-    // Whether the screen shows texto at (x, y) in cor: within the text's box, the pixels of
-    // that colour are exactly those of the same text drawn alone.
+    // Whether, in texto's box at (x, y), the pixels of colour cor are those of texto alone.
     bool mostra(const std::string& texto, int x, int y, Cor cor)
     {
         CTexto referencia;

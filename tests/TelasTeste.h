@@ -1,8 +1,6 @@
-// TelasTeste: what the tests of the game's screens share: the real Corvela project on the
-// dummy 320x240x16 mode with a scripted clock of 50 ms frames (each frame then counts
-// exactly 50 ms), key taps through real SDL events, colour reads and searches on the screen,
-// and Espia, a screen that keeps a copy of the last frame it drew when it is left (the switch
-// clears the screen right after). Depends on gtest, Apoio.h and Corvela.
+// TelasTeste: what the screens' tests share: the real Corvela project on the dummy 320x240x16
+// mode with 50 ms frames, real SDL key events, colour reads on the screen, and Espia, a screen
+// that keeps a copy of its last frame when it is left. Depends on gtest, Apoio.h and Corvela.
 #ifndef CORVELA_TELASTESTE_H
 #define CORVELA_TELASTESTE_H
 
@@ -78,17 +76,15 @@ inline int direitaDaCor(SDL_Surface* s, int x, int y, int w, int h, RGB c)
     return -1;
 }
 
-// Press and release within one frame's events: the key went up that frame (subiu), but it
-// did not go down (desceu), the last event of a key deciding both.
+// Press and release within one frame's events: the key went up (subiu) but not down.
 inline void toca(SDLKey tecla)
 {
     apoio::empurraTecla(tecla, true);
     apoio::empurraTecla(tecla, false);
 }
 
-// The project's first module gets no counted time in its first frame (the clock has counted
-// none yet): frame n of it starts with 50 * (n - 2) ms counted, for n >= 2. A module built
-// later starts with 50 * (n - 1).
+// Frame n of the project's first module starts with 50 * (n - 2) ms counted (n >= 2); of a
+// module built later, with 50 * (n - 1).
 class TelasTeste : public ::testing::Test {
 protected:
     static constexpr Uint32 QUADRO_MS = 50;
@@ -103,8 +99,7 @@ protected:
     }
     void TearDown() override { ultimaTela().reset(); }
 
-    // Builds module n as the project does at a switch; the clock has counted no frame yet
-    // only if this is the project's first module.
+    // Builds module n as the project does at a switch.
     void abre(int modulo)
     {
         jogo.defProxModulo(modulo);

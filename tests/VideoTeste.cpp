@@ -64,16 +64,39 @@ TEST(Video, FalhaDoSubsistemaDeixaTelaNula)
     EXPECT_EQ(nullptr, video.retornaTela());
     // The requested values stay stored.
     EXPECT_EQ(320, video.retornaLargura());
+    setenv("SDL_VIDEODRIVER", "dummy", 1);  // the tests after this one, in one process
 }
 
-TEST(Video, ProfundidadeQueNaoExisteERecusada)
+TEST(Video, SoProfundidadesEModosQueOSdlDispoeComSeguranca)
 {
     CVideo video;
+    // Every depth a settings file can ask for: only whole-byte ones open. 15 would make the
+    // dummy driver write past its screen.
+    for (int bpp = 0; bpp < 256; ++bpp) {
+        const bool aceita = bpp == 0 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32;
+        CaptureStderr();
+        EXPECT_EQ(aceita, video.inicializa(320, 240, false, static_cast<Uint8>(bpp), "t")) << bpp;
+        const std::string erro = GetCapturedStderr();
+        if (!aceita) {
+            EXPECT_EQ("Erro ao inicializar video: \t Unsupported video depth " +
+                          std::to_string(bpp) + " \n",
+                      erro);
+            EXPECT_EQ(nullptr, video.retornaTela());
+        }
+    }
+    // Rows past SDL's 16-bit pitch, or a screen past an int, would be laid out shorter than
+    // they are drawn.
     CaptureStderr();
-    EXPECT_FALSE(video.inicializa(320, 240, false, 17, "t"));
-    EXPECT_EQ("Erro ao inicializar video: \t Unsupported video depth 17 \n", GetCapturedStderr());
-    EXPECT_EQ(nullptr, video.retornaTela());
-    EXPECT_TRUE(video.inicializa(320, 240, false, 0, "t"));
+    EXPECT_FALSE(video.inicializa(16384, 10, false, 32, "t"));
+    EXPECT_EQ("Erro ao inicializar video: \t Video mode 16384x10 too large \n",
+              GetCapturedStderr());
+    CaptureStderr();
+    EXPECT_FALSE(video.inicializa(32768, 32768, false, 32, "t"));
+    EXPECT_FALSE(video.inicializa(20000, 2, false, 0, "t"));
+    GetCapturedStderr();
+    EXPECT_TRUE(video.inicializa(16383, 10, false, 32, "t"));
+    EXPECT_EQ(65532, video.retornaTela()->pitch);
+    EXPECT_TRUE(video.inicializa(320, 240, false, 16, "t"));
 }
 
 TEST(Video, EncerraMesmoSemModoAberto)

@@ -6,7 +6,7 @@
 set -euo pipefail
 
 PACOTES=(
-  cmake make g++ clang libclang-rt-dev
+  cmake make g++ clang libclang-rt-dev valgrind
   libsdl1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libvorbis-dev libfreetype-dev zlib1g-dev

@@ -1,36 +1,42 @@
 // CProjeto: service ownership and the main loop.
 #include "engine/core/CProjeto.h"
 
+#include "engine/core/sinais.h"
+#include "engine/plataforma/plataforma.h"
+
 CProjeto::CProjeto()
 {
     nomeClasse = "CProjeto";
     moduloAtual = nullptr;
     proxModulo = -1;
     executando = false;
+    instalaPedidoParada();
 }
 
 CProjeto::~CProjeto()
 {
     delete moduloAtual;
     moduloAtual = nullptr;
+    restauraPedidoParada();
     // The services are destroyed after this, with SDL already closed.
     SDL_Quit();
 }
 
 void CProjeto::cicloPrincipal()
 {
-    while (executando)
-        executaQuadro();
-    finalizacao();
+    plataforma::rodaLaco(*this);
 }
 
 void CProjeto::executaQuadro()
 {
     evento.descarregaFila();
-    SDL_FillRect(video.retornaTela(), nullptr, 0);
+    SDL_FillRect(video.retornaTela(), nullptr, plataforma::corPreta(video.retornaTela()));
     moduloAtual->ciclo();
     SDL_Flip(video.retornaTela());
     relogio.atualiza();
     if (proxModulo != -1)
         carregaModuloMem();
+    // SIGINT or SIGTERM: stop after this frame, as the Quit row does.
+    if (paradaPedida())
+        termina();
 }

@@ -14,6 +14,7 @@
 // member order (input, video, sound, clock): sound opens the audio device at once.
 class CProjeto : public CPaiMestre {
 public:
+    // Takes SIGINT and SIGTERM as a stop request (engine/core/sinais.h) while it lives.
     CProjeto();
     // Deletes the active module, shuts SDL down, then the services in reverse order.
     ~CProjeto();
@@ -32,7 +33,8 @@ public:
     void termina() { executando = false; }
 
     // One frame of the main loop: input, clear, the module's ciclo, flip, the clock, then a
-    // module switch if one was requested. A module must be active.
+    // module switch if one was requested; after a SIGINT or SIGTERM, termina. A module must
+    // be active.
     void executaQuadro();
 
     CEvento* retornaEvento() { return &evento; }

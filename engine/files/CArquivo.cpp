@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "engine/files/abertura.h"
+
 namespace {
 
 const char FIM_LINHA = '\n';
@@ -33,17 +35,30 @@ bool CArquivo::abrir(const std::string& nome)
 }
 
 // Reads the whole file into linhas; false on an open or read error (stdio tells a read error
-// from the end of the file, which iostreams do not).
+// from the end of the file, which iostreams do not), for anything but a regular file, and
+// past TAMANHO_MAXIMO bytes.
 bool CArquivo::leConteudo(const std::string& nome)
 {
-    std::FILE* arquivo = std::fopen(nome.c_str(), "rb");
+    long long tamanho = 0;
+    std::FILE* arquivo = abreRegular(nome, nullptr, &tamanho);
     if (arquivo == nullptr) {
+        return false;
+    }
+    if (tamanho > static_cast<long long>(TAMANHO_MAXIMO)) {
+        std::fclose(arquivo);
         return false;
     }
     std::string atual;
     char bloco[TAMANHO_BLOCO];
     std::size_t lidos;
+    std::size_t total = 0;
     while ((lidos = std::fread(bloco, 1, sizeof bloco, arquivo)) > 0) {
+        // The file may have grown since it was measured.
+        total += lidos;
+        if (total > TAMANHO_MAXIMO) {
+            std::fclose(arquivo);
+            return false;
+        }
         for (std::size_t i = 0; i < lidos; ++i) {
             if (bloco[i] == FIM_LINHA) {
                 linhas.push_back(atual);

@@ -3,6 +3,7 @@
 #ifndef CZORVO_CARQUIVO_H
 #define CZORVO_CARQUIVO_H
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -14,11 +15,17 @@
 // set, or the cursor is on an existing line. Never prints; failures are results.
 class CArquivo : public CPaiMestre {
 public:
+    // The largest file abrir reads: 16 MiB. A line file is text to be edited in memory;
+    // anything larger is refused rather than read into memory.
+    static constexpr std::size_t TAMANHO_MAXIMO = 16u * 1024u * 1024u;
+
     CArquivo();
 
     // Discards what was held, then reads nome. k LF bytes give k + 1 lines, so abrir then
     // salvar is byte-exact. Fails, leaving the object closed, when the file cannot be opened
-    // or read (a directory, for one). On success the first line is current.
+    // or read, is not a regular file (a directory, a device such as /dev/zero, a FIFO: none
+    // is waited for), or holds more than TAMANHO_MAXIMO bytes. On success the first line is
+    // current.
     bool abrir(const std::string& nome);
     // Open under nome with no lines; the disk is not touched until salvar.
     bool novo(const std::string& nome);

@@ -16,14 +16,14 @@ CArquivoChave::CArquivoChave()
 
 void CArquivoChave::defComentario(char c)
 {
-    if (!branco(c) && c != separador) {
+    if (marcador(c) && c != separador) {
         comentario = c;
     }
 }
 
 void CArquivoChave::defSeparador(char c)
 {
-    if (!branco(c) && c != comentario) {
+    if (marcador(c) && c != comentario) {
         separador = c;
     }
 }

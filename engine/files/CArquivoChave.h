@@ -9,8 +9,8 @@
 
 // Lookups and key navigation see only key lines; every other line rides along untouched, so
 // an edited file keeps its comments, spacing and order. Keys compare byte for byte and the
-// first matching key line wins. A blank byte is one below 33 read as signed (controls, the
-// space and every byte from 0x80 up).
+// first matching key line wins. A blank byte is one from 0x00 to 0x20 (controls and the
+// space); bytes from 0x80 up are text, so UTF-8 and Latin-1 keys and values read whole.
 class CArquivoChave : public CArquivo {
 public:
     static constexpr char COMENTARIO_INICIAL = '#';
@@ -18,7 +18,8 @@ public:
 
     CArquivoChave();
 
-    // Ignored when c is blank or equal to the separator (comment character).
+    // Ignored when c is blank, 0x80 or above (a piece of a UTF-8 character), or equal to
+    // the separator (comment character).
     void defComentario(char c);
     void defSeparador(char c);
     char retornaComentario() const { return comentario; }
@@ -60,8 +61,10 @@ public:
     void apagaChave(const std::string& chave);
 
 private:
-    static bool branco(char c) { return static_cast<signed char>(c) < PRIMEIRO_VISIVEL; }
-    static constexpr signed char PRIMEIRO_VISIVEL = 33;
+    static bool branco(char c) { return static_cast<unsigned char>(c) <= ULTIMO_BRANCO; }
+    // A marker must be a visible ASCII byte.
+    static bool marcador(char c) { return !branco(c) && static_cast<unsigned char>(c) < 0x80; }
+    static constexpr unsigned char ULTIMO_BRANCO = 0x20;
 
     bool linhaChave() const { return validaEstruturaLinha(linha(), nullptr, nullptr); }
     // Scans from the first line for a key line with the (already trimmed) key; true with

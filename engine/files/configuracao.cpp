@@ -5,6 +5,7 @@
 #include "engine/core/CEvento.h"
 #include "engine/files/CArquivoChave.h"
 #include "engine/media/CVideo.h"
+#include "engine/plataforma/plataforma.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ bool CEvento::carregaConfigTeclas(CArquivoChave configuracao)
     // Bindings past the limit are dropped: the queries could not walk them.
     for (configuracao.primeiraChave(); !configuracao.fda(); configuracao.proximaChave()) {
         if (!adicionaTecla(static_cast<unsigned char>(numero(configuracao.chave())),
-                           numero(configuracao.valor()))) {
+                           plataforma::teclaSDL12(numero(configuracao.valor())))) {
             break;
         }
     }

@@ -1,8 +1,14 @@
 // CSom: SDL_mixer's device, one music stream and eight effect slots.
 #include "engine/media/CSom.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
+
+#include "engine/media/abreMidia.h"
+#include "engine/media/cabecalhos.h"
+#include "engine/plataforma/plataforma.h"
 
 namespace {
 
@@ -12,6 +18,10 @@ const int TAMANHO_BUFFER = 4096;
 const int VOLUME_MAXIMO = MIX_MAX_VOLUME;
 const int STATUS_FALHA = -1;
 const int GRAUS_VOLTA = 360;
+const int MS_POR_SEGUNDO = 1000;
+// The longest fade handed to the mixer: it adds up to a mixing step to the time before
+// dividing, so the time must leave it room below INT_MAX.
+const int MAIOR_FADE_MS = INT_MAX / 2;
 
 }  // namespace
 
@@ -49,9 +59,31 @@ Mix_Chunk* CSom::retornaSom(unsigned char slot) const
 void CSom::carregaMusica(const std::string& arquivo)
 {
     liberaMusica();
-    musica = Mix_LoadMUS(arquivo.c_str());
+    musica = leMusica(arquivo);
     if (musica == nullptr)
         std::fprintf(stderr, "Erro na abertura do arquivo %s: %s\n", arquivo.c_str(), SDL_GetError());
+}
+
+Mix_Music* CSom::leMusica(const std::string& arquivo)
+{
+    // Only a regular file in a format the service plays reaches the mixer.
+    SDL_RWops* fluxo = abreMidia(arquivo);
+    const FormatoMusica formato = fluxo != nullptr ? confereMusica(fluxo) : MUSICA_RECUSADA;
+    if (formato != MUSICA_RECUSADA)
+        return plataforma::leMusica(fluxo, arquivo, formato == MUSICA_OGG ? MUS_OGG : MUS_WAV);
+    if (fluxo != nullptr)
+        SDL_RWclose(fluxo);
+    return nullptr;
+}
+
+Mix_Chunk* CSom::leSom(const std::string& arquivo)
+{
+    SDL_RWops* fluxo = abreMidia(arquivo);
+    if (fluxo != nullptr && confereWav(fluxo))
+        return plataforma::leSom(fluxo, arquivo);
+    if (fluxo != nullptr)
+        SDL_RWclose(fluxo);
+    return nullptr;
 }
 
 void CSom::tocaMusica(int repeticoes)
@@ -67,8 +99,11 @@ void CSom::volumeMus(unsigned char volume)
 
 void CSom::fadeOutMus(int segundos)
 {
-    if (musica != nullptr)
-        Mix_FadeOutMusic(segundos * 1000);
+    if (musica == nullptr)
+        return;
+    // Seconds to milliseconds without overflow; a time of 0 or less stops the music now.
+    const long long ms = static_cast<long long>(segundos) * MS_POR_SEGUNDO;
+    Mix_FadeOutMusic(static_cast<int>(std::max(0LL, std::min<long long>(ms, MAIOR_FADE_MS))));
 }
 
 void CSom::liberaMusica()
@@ -86,7 +121,8 @@ void CSom::carregaSom(const std::string& arquivo, unsigned char slot, bool forca
         return;
     if (forcar || Mix_Playing(slot) == 0) {
         liberaSom(slot);
-        sons[slot] = Mix_LoadWAV_RW(SDL_RWFromFile(arquivo.c_str(), "rb"), 1);
+        // A file refused by the header check ends the game as a missing one does.
+        sons[slot] = leSom(arquivo);
         if (sons[slot] == nullptr) {
             std::fprintf(stderr, "Erro na abertura do arquivo %s: %s\n", arquivo.c_str(),
                          SDL_GetError());

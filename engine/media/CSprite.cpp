@@ -3,6 +3,10 @@
 
 #include <cstdio>
 
+#include "engine/media/abreMidia.h"
+#include "engine/media/cabecalhos.h"
+#include "engine/plataforma/plataforma.h"
+
 namespace {
 
 const Uint8 MASCARA_COMPONENTE = 0xFF;
@@ -24,7 +28,7 @@ bool CSprite::carregaImagem(const std::string& arquivo)
     limpaSuperficie();
     this->arquivo = arquivo;
 
-    SDL_Surface* carregada = SDL_LoadBMP_RW(SDL_RWFromFile(arquivo.c_str(), "rb"), 1);
+    SDL_Surface* carregada = leImagem(arquivo);
     if (carregada == nullptr) {
         fprintf(stderr, "Erro ao carregar a imagem %s\t %s\n", arquivo.c_str(), SDL_GetError());
         this->arquivo.clear();
@@ -32,7 +36,7 @@ bool CSprite::carregaImagem(const std::string& arquivo)
     }
 
     SDL_Surface* convertida =
-        SDL_GetVideoSurface() != nullptr ? SDL_DisplayFormat(carregada) : nullptr;
+        SDL_GetVideoSurface() != nullptr ? plataforma::formatoTela(carregada) : nullptr;
     if (convertida != nullptr) {
         SDL_FreeSurface(carregada);
         superficie = convertida;
@@ -46,6 +50,23 @@ bool CSprite::carregaImagem(const std::string& arquivo)
     return true;
 }
 
+SDL_Surface* CSprite::leImagem(const std::string& arquivo)
+{
+    SDL_Surface* carregada = nullptr;
+    SDL_RWops* fluxo = abreMidia(arquivo);
+    if (fluxo != nullptr && confereBmp(fluxo))
+        carregada = plataforma::leBmp(fluxo, arquivo);
+    else if (fluxo != nullptr)
+        SDL_RWclose(fluxo);
+    if (carregada != nullptr && (carregada->w <= 0 || carregada->h <= 0)) {
+        // A picture without pixels would break every layout that measures it.
+        SDL_FreeSurface(carregada);
+        carregada = nullptr;
+        SDL_SetError("BMP without pixels");
+    }
+    return carregada;
+}
+
 void CSprite::corTransparente(const unsigned& r, const unsigned& g, const unsigned& b)
 {
     if (superficie == nullptr) {
@@ -56,7 +77,7 @@ void CSprite::corTransparente(const unsigned& r, const unsigned& g, const unsign
     }
     const Uint32 chave = SDL_MapRGB(superficie->format, r & MASCARA_COMPONENTE,
                                     g & MASCARA_COMPONENTE, b & MASCARA_COMPONENTE);
-    SDL_SetColorKey(superficie, SDL_SRCCOLORKEY | SDL_RLEACCEL, chave);
+    plataforma::defineChave(superficie, SDL_SRCCOLORKEY | SDL_RLEACCEL, chave);
 }
 
 bool CSprite::copiaSuperficie(SDL_Surface* origem)
@@ -64,7 +85,7 @@ bool CSprite::copiaSuperficie(SDL_Surface* origem)
     limpaSuperficie();
     if (origem == nullptr)
         return false;
-    superficie = SDL_DisplayFormat(origem);
+    superficie = plataforma::formatoTela(origem);
     return superficie != nullptr;
 }
 

@@ -1,5 +1,6 @@
 // CSprite: one BMP picture kept in the display's pixel format, drawn whole or in part on
-// the video surface or on any other surface. Depends on SDL and CPaiMestre.
+// the video surface or on any other surface. Depends on SDL, CPaiMestre, abreMidia and
+// cabecalhos.
 #ifndef CZORVO_CSPRITE_H
 #define CZORVO_CSPRITE_H
 
@@ -18,9 +19,14 @@ public:
     ~CSprite();
 
     // Replaces the picture with the BMP file; a failed load leaves the sprite empty (the
-    // earlier picture is gone) and arquivo empty. Without a video mode, or when the
-    // conversion fails, the picture is kept in the file's own format.
+    // earlier picture is gone) and arquivo empty. Only a regular file that passes confereBmp
+    // (engine/media/cabecalhos.h) is decoded, and a picture with a zero side is a failure.
+    // Without a video mode, or when the conversion fails, the picture is kept in the file's
+    // own format.
     bool carregaImagem(const std::string& arquivo);
+    // The decoder behind carregaImagem, printing nothing: the picture in the file's own
+    // format (the caller frees it), or null with the reason in SDL_GetError().
+    static SDL_Surface* leImagem(const std::string& arquivo);
     // Colour key with RLE; each component is cut to 8 bits. Without a picture, reports it
     // and empties arquivo.
     void corTransparente(const unsigned& r, const unsigned& g, const unsigned& b);

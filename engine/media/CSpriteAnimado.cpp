@@ -1,6 +1,7 @@
 // CSpriteAnimado: frame grid arithmetic, the back-and-forth animation and frame draws.
 #include "engine/media/CSpriteAnimado.h"
 
+#include <climits>
 #include <cstdio>
 
 CSpriteAnimado::CSpriteAnimado()
@@ -81,10 +82,16 @@ bool CSpriteAnimado::retanguloQuadro(int quadro, SDL_Rect& origem) const
     const int total = colunas();
     if (total == 0 || quadro < 0)
         return false;
-    origem.x = static_cast<Sint16>((quadro % total) * larguraQuadro);
-    origem.y = static_cast<Sint16>((quadro / total) * alturaQuadro);
-    origem.w = static_cast<Uint16>(larguraQuadro);
-    origem.h = static_cast<Uint16>(alturaQuadro);
+    // The offsets are worked out wide: the row's can pass an int. A frame whose offset is
+    // past 16 bits lies beyond any sheet, and cutting it to 16 bits would wrap it onto
+    // another frame: it gets an empty rectangle, so it draws nothing, as SDL would clip it.
+    const long long coluna = static_cast<long long>(quadro % total) * larguraQuadro;
+    const long long linha = static_cast<long long>(quadro / total) * alturaQuadro;
+    const bool cabe = coluna <= SHRT_MAX && linha <= SHRT_MAX;
+    origem.x = cabe ? static_cast<Sint16>(coluna) : 0;
+    origem.y = cabe ? static_cast<Sint16>(linha) : 0;
+    origem.w = cabe ? static_cast<Uint16>(larguraQuadro) : 0;
+    origem.h = cabe ? static_cast<Uint16>(alturaQuadro) : 0;
     return true;
 }
 
@@ -119,6 +126,11 @@ void CSpriteAnimado::passoAnimacao(int x, int y, SDL_Surface* alvo)
         SDL_BlitSurface(superficie, &origem, alvo, &local);
 
     if (acumulador && acumulador->terminou()) {
+        // At the int's edge (a range ending there) turn as the bounce would.
+        if ((passo > 0 && quadroAtual == INT_MAX) || (passo < 0 && quadroAtual == INT_MIN)) {
+            passo = -passo;
+            quadroAtual += passo;
+        }
         quadroAtual += passo;
         acumulador->reinicia();
     }

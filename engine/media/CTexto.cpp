@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "engine/files/CArquivo.h"
+#include "engine/media/abreMidia.h"
+#include "engine/plataforma/plataforma.h"
 
 namespace {
 
@@ -52,15 +54,23 @@ bool CTexto::inicializa(int largura, int altura, const std::string& fonte,
     limpaDesenhos();
     liberaFonte();
 
-    this->fonte = TTF_OpenFont(fonte.c_str(), tamanho);
+    SDL_RWops* fluxo = abreMidia(fonte);
+    this->fonte = fluxo != nullptr ? plataforma::abreFonte(fluxo, fonte, tamanho) : nullptr;
+    if (this->fonte != nullptr) {
+        SDL_Surface* medida = plataforma::desenhaTexto(this->fonte, CARACTERE_MEDIDA, cor(0, 0, 0));
+        larguraCaractere = medida != nullptr ? static_cast<Uint16>(medida->w) : 0;
+        alturaCaractere = medida != nullptr ? static_cast<Uint16>(medida->h) : 0;
+        SDL_FreeSurface(medida);
+        // An empty cell (a size the font cannot draw) would break every layout after it.
+        if (larguraCaractere == 0 || alturaCaractere == 0) {
+            liberaFonte();
+            SDL_SetError("Font draws no character at size %u", tamanho);
+        }
+    }
     if (this->fonte == nullptr) {
         fprintf(stderr, "Erro ao carregar fonte %s \t %s \n", fonte.c_str(), SDL_GetError());
         return false;
     }
-    SDL_Surface* medida = TTF_RenderText_Solid(this->fonte, CARACTERE_MEDIDA, cor(0, 0, 0));
-    larguraCaractere = medida != nullptr ? static_cast<Uint16>(medida->w) : 0;
-    alturaCaractere = medida != nullptr ? static_cast<Uint16>(medida->h) : 0;
-    SDL_FreeSurface(medida);
     return true;
 }
 
@@ -134,7 +144,7 @@ void CTexto::blitaTexto(const std::string& s, int x, int y, int r, int g, int b)
         SDL_BlitSurface(guardado, nullptr, alvo, &posicao);
         return;
     }
-    SDL_Surface* desenho = TTF_RenderText_Solid(fonte, s.c_str(), cor(r, g, b));
+    SDL_Surface* desenho = plataforma::desenhaTexto(fonte, s.c_str(), cor(r, g, b));
     if (desenho == nullptr)
         return;  // an empty word renders to nothing
     SDL_BlitSurface(desenho, nullptr, alvo, &posicao);
@@ -161,14 +171,13 @@ SDL_Surface* CTexto::desenhoGuardado(const std::string& s, SDL_Color c)
 
     // The solid rendering has the background at palette index 0 as its colour key and the
     // text at index 1; converted, they stay apart in any format without a palette.
-    SDL_Surface* desenho = TTF_RenderText_Solid(fonte, s.c_str(), c);
+    SDL_Surface* desenho = plataforma::desenhaTexto(fonte, s.c_str(), c);
     if (desenho == nullptr)
         return nullptr;
-    SDL_Surface* convertido = SDL_ConvertSurface(desenho, alvo->format, SDL_SWSURFACE);
+    SDL_Surface* convertido = plataforma::desenhoNoFormato(desenho, alvo->format);
     SDL_FreeSurface(desenho);
     if (convertido == nullptr)
         return nullptr;
-    SDL_SetColorKey(convertido, SDL_SRCCOLORKEY | SDL_RLEACCEL, convertido->format->colorkey);
     const Desenho novo = {s, chave, convertido};
     if (desenhos.size() < DESENHOS_MAX) {
         desenhos.push_back(novo);
@@ -191,7 +200,7 @@ void CTexto::limpaDesenhos()
 void CTexto::liberaFonte()
 {
     if (fonte != nullptr) {
-        TTF_CloseFont(fonte);
+        plataforma::fechaFonte(fonte);
         fonte = nullptr;
     }
 }

@@ -1,5 +1,6 @@
 // CTexto: a string drawn in one font and colour, broken into lines at spaces to fit a
-// width. Depends on SDL, SDL_ttf and CArquivo (engine/files) for texts read from files.
+// width. Depends on SDL, SDL_ttf, abreMidia, and CArquivo (engine/files) for texts read
+// from files.
 #ifndef CZORVO_CTEXTO_H
 #define CZORVO_CTEXTO_H
 
@@ -22,7 +23,8 @@ public:
     ~CTexto();
 
     // Sets the area (cut to 16 bits) and opens the font, closing an earlier one. On failure
-    // reports it and is left without a font.
+    // (not a regular file, not a font, or a measured cell with a zero side) reports it and
+    // is left without a font.
     bool inicializa(int largura, int altura, const std::string& fonte, unsigned short tamanho);
     void escreveTexto(const std::string& texto);
     // Replaces the text with the file's lines joined with nothing between them; on failure

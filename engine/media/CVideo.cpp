@@ -8,11 +8,29 @@ bool CVideo::sbInstanciada = false;
 
 namespace {
 
-// Depths SDL can lay a screen out in; 0 asks for the display's own. Anything else (a typo
-// in a settings file, say) would make some video drivers write past the screen's memory.
+const unsigned BITS_BYTE = 8;
+// SDL 1.2 keeps a surface's row length in 16 bits and its size in an int.
+const Uint64 MAIOR_LINHA = 0xFFFF;
+const Uint64 MAIOR_SUPERFICIE = 0x7FFFFFFF;
+// A depth of 0 takes the display's own, at most this many bytes a pixel.
+const unsigned MAIS_BYTES_PIXEL = 4;
+
+// Depths SDL lays a screen out in safely; 0 asks for the display's own. Anything else (a
+// typo in a settings file, say) is refused: SDL's dummy driver sizes a screen's memory at
+// bpp / 8 bytes a pixel and then writes whole bytes, so 15 (or 17) writes past it, and
+// every driver shows a 16-bit screen on a 15-bit display.
 bool profundidadeValida(Uint8 bpp)
 {
-    return bpp == 0 || bpp == 8 || bpp == 15 || bpp == 16 || bpp == 24 || bpp == 32;
+    return bpp == 0 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32;
+}
+
+// The rows' length must fit SDL's 16-bit pitch and the screen its int size, or the driver
+// lays the screen out shorter than it draws it.
+bool tamanhoValido(Uint16 largura, Uint16 altura, Uint8 bpp)
+{
+    const Uint64 bytesPixel = bpp == 0 ? MAIS_BYTES_PIXEL : bpp / BITS_BYTE;
+    const Uint64 linha = (largura * bytesPixel + 3) & ~Uint64(3);
+    return linha <= MAIOR_LINHA && linha * altura <= MAIOR_SUPERFICIE;
 }
 
 }  // namespace
@@ -63,12 +81,13 @@ bool CVideo::abreModo(Uint32 flagsModo)
     }
     std::fputs("SubSistema de video inicializado corretamente...\n", stdout);
     flags = flagsModo;
-    if (profundidadeValida(bpp)) {
-        tela = SDL_SetVideoMode(largura, altura, bpp, flags);
-    } else {
+    tela = nullptr;
+    if (!profundidadeValida(bpp))
         SDL_SetError("Unsupported video depth %d", bpp);
-        tela = nullptr;
-    }
+    else if (!tamanhoValido(largura, altura, bpp))
+        SDL_SetError("Video mode %dx%d too large", largura, altura);
+    else
+        tela = SDL_SetVideoMode(largura, altura, bpp, flags);
     if (tela == nullptr) {
         std::fprintf(stderr, "Erro ao inicializar video: \t %s \n", SDL_GetError());
         return false;

@@ -20,7 +20,8 @@ public:
     ~CVideo();
 
     // Opens a software surface (SDL_FULLSCREEN alone when telaCheia); true on success.
-    // Sets the caption from titulo. A depth other than 0, 8, 15, 16, 24 or 32 is refused.
+    // Sets the caption from titulo. A depth other than 0, 8, 16, 24 or 32 is refused, and so
+    // is a mode whose rows pass 65535 bytes or whose screen passes 2 GiB.
     bool inicializa(Uint16 largura, Uint16 altura, bool telaCheia, Uint8 bpp,
                     const std::string& titulo);
     // Takes the mode from an opened video settings file (video_largura, video_altura,

@@ -8,15 +8,24 @@ namespace {
 const int BITS_POR_BYTE = 8;
 const int BYTES_24_BITS = 3;
 
+// Whether (x, y) is a pixel of s; the rest would read or write past its memory.
+bool dentro(const SDL_Surface* s, unsigned x, unsigned y)
+{
+    return s != nullptr && x < static_cast<unsigned>(s->w) && y < static_cast<unsigned>(s->h);
+}
+
 Uint8* endereco(SDL_Surface* s, unsigned x, unsigned y)
 {
-    return static_cast<Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
+    return static_cast<Uint8*>(s->pixels) + static_cast<size_t>(y) * s->pitch +
+           static_cast<size_t>(x) * s->format->BytesPerPixel;
 }
 
 }  // namespace
 
 Uint32 pixela(SDL_Surface* s, unsigned x, unsigned y)
 {
+    if (!dentro(s, x, y))
+        return 0;
     const bool trava = SDL_MUSTLOCK(s);
     if (trava)
         SDL_LockSurface(s);
@@ -48,6 +57,8 @@ Uint32 pixela(SDL_Surface* s, unsigned x, unsigned y)
 
 void pixela(SDL_Surface* s, unsigned x, unsigned y, unsigned pixel)
 {
+    if (!dentro(s, x, y))
+        return;
     const bool trava = SDL_MUSTLOCK(s);
     if (trava)
         SDL_LockSurface(s);

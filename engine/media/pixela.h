@@ -4,8 +4,8 @@
 
 #include <SDL.h>
 
-// Both lock the surface around the access when SDL requires it. Neither checks bounds:
-// (x, y) must lie inside the surface.
+// Both lock the surface around the access when SDL requires it. Outside the surface (or on
+// a null one) reading gives 0 and writing does nothing.
 
 // The raw pixel value: 16- and 32-bit pixels as native words, 24-bit ones least significant
 // byte first; a format of more than 4 bytes per pixel reads as 0.

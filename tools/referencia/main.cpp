@@ -1,0 +1,195 @@
+// corvela-referencia: the frames the native build draws, for the browser test to hold the
+// web page against. Runs the game's own modules frame by frame on SDL's dummy video driver
+// with a scripted clock of 33 ms frames and real key events, along the road the browser test
+// drives (intro, menu, a Normal game with a move, pause and help numbers, the credits), and
+// writes each frame as a binary PPM (8 bits per channel, 16-bit pixels widened by SDL_GetRGB).
+// Usage: corvela-referencia <directory that holds data/> <output directory>
+// Depends on the game library.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "engine/media/pixela.h"
+#include "game/Corvela.h"
+#include "game/Jogo.h"
+
+namespace {
+
+const Uint32 QUADRO_MS = 33;
+const int QUADROS_MAXIMOS = 2000;  // no screen waits longer for its next step
+const int QUADROS_APRESENTACAO = 100;  // past the 2000 ms after which the intro shows its text
+// A credits page lasts 7000 ms, 213 frames of 33 ms; each is taken well inside its time.
+const int QUADROS_PAGINA = 213;
+const int QUADROS_DENTRO_DA_PAGINA = 20;
+
+Uint32 relogioRoteirizado(void* contexto)
+{
+    Uint32* agora = static_cast<Uint32*>(contexto);
+    *agora += QUADRO_MS;
+    return *agora;
+}
+
+void empurraTecla(SDLKey tecla, bool desce)
+{
+    SDL_Event ev = {};
+    ev.type = desce ? SDL_KEYDOWN : SDL_KEYUP;
+    ev.key.type = ev.type;
+    ev.key.state = desce ? SDL_PRESSED : SDL_RELEASED;
+    ev.key.keysym.sym = tecla;
+    SDL_PushEvent(&ev);
+}
+
+class Partida {
+public:
+    explicit Partida(const std::string& saida) : saida(saida)
+    {
+        jogo.retornaRelogio()->defFonteTicks(relogioRoteirizado, &agora);
+        jogo.retornaRelogio()->inicializa();
+    }
+
+    bool inicia()
+    {
+        if (!jogo.init())
+            return false;
+        jogo.defProxModulo(Corvela::APRESENTACAO);
+        jogo.carregaModuloMem();
+        return true;
+    }
+    void quadros(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            jogo.executaQuadro();
+    }
+    // The key goes down in one frame and up in the next.
+    void aperta(SDLKey tecla)
+    {
+        empurraTecla(tecla, true);
+        quadros(1);
+        empurraTecla(tecla, false);
+        quadros(1);
+    }
+    // Frames until that module runs, then one of its own.
+    bool ate(const std::string& modulo)
+    {
+        for (int i = 0; i < QUADROS_MAXIMOS && ativo() != modulo; ++i)
+            quadros(1);
+        if (ativo() != modulo) {
+            std::fprintf(stderr, "referencia: %s never came (still %s)\n", modulo.c_str(),
+                         ativo().c_str());
+            return false;
+        }
+        quadros(1);
+        return true;
+    }
+    std::string ativo() const { return jogo.retornaModulo()->retornaNomeClasse(); }
+    CModulo* modulo() const { return jogo.retornaModulo(); }
+
+    bool grava(const std::string& nome) const
+    {
+        SDL_Surface* tela = SDL_GetVideoSurface();
+        const std::string arquivo = saida + "/" + nome + ".ppm";
+        std::FILE* f = std::fopen(arquivo.c_str(), "wb");
+        if (f == nullptr || tela == nullptr) {
+            std::fprintf(stderr, "referencia: incapaz de escrever %s\n", arquivo.c_str());
+            if (f != nullptr)
+                std::fclose(f);
+            return false;
+        }
+        std::fprintf(f, "P6\n%d %d\n255\n", tela->w, tela->h);
+        for (int y = 0; y < tela->h; ++y) {
+            for (int x = 0; x < tela->w; ++x) {
+                Uint8 rgb[3];
+                SDL_GetRGB(pixela(tela, x, y), tela->format, &rgb[0], &rgb[1], &rgb[2]);
+                std::fwrite(rgb, 1, 3, f);
+            }
+        }
+        return std::fclose(f) == 0;
+    }
+
+private:
+    std::string saida;
+    Uint32 agora = 0;
+    Corvela jogo;
+};
+
+// Walks the cursor with the right arrow, which steps through the cells in reading order from
+// the bottom-right one, onto a tile beside the hole, and moves it.
+bool umMovimento(Partida& partida)
+{
+    Tabuleiro& tab = static_cast<Jogo*>(partida.modulo())->retornaTabuleiro();
+    const int n = tab.retornaTamanho();
+    int buraco = -1;
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < n; ++c)
+            if (tab.retornaBloco(r, c).numero == 0)
+                buraco = r * n + c;
+    if (buraco < 0)
+        return false;
+    const int alvo = buraco % n > 0 ? buraco - 1 : buraco + 1;  // left of the hole, or right
+    for (int i = 0; i < (alvo + 1) % (n * n); ++i)
+        partida.aperta(SDLK_RIGHT);
+    partida.aperta(SDLK_LCTRL);
+    return static_cast<Jogo*>(partida.modulo())->retornaMovimentos() == 1;
+}
+
+bool percorre(Partida& partida)
+{
+    partida.quadros(QUADROS_APRESENTACAO);
+    if (!partida.grava("apresentacao") || !partida.ate("Menu") || !partida.grava("menu"))
+        return false;
+    partida.aperta(SDLK_LCTRL);  // "Normal"
+    if (!partida.ate("Jogo") || !partida.grava("jogo"))
+        return false;
+    if (!umMovimento(partida) || !partida.grava("jogo-movido"))
+        return false;
+    partida.aperta(SDLK_RETURN);
+    if (!partida.grava("pausa"))
+        return false;
+    partida.aperta(SDLK_RETURN);
+    partida.aperta(SDLK_BACKSPACE);
+    if (!partida.grava("ajuda"))
+        return false;
+    partida.aperta(SDLK_ESCAPE);
+    if (!partida.ate("Menu"))
+        return false;
+    partida.aperta(SDLK_DOWN);
+    partida.aperta(SDLK_DOWN);
+    partida.aperta(SDLK_LCTRL);  // "Credits"
+    if (!partida.ate("Creditos"))
+        return false;
+    partida.quadros(QUADROS_DENTRO_DA_PAGINA);
+    for (int pagina = 0; pagina < 3; ++pagina) {
+        if (pagina > 0)
+            partida.quadros(QUADROS_PAGINA);
+        if (partida.ativo() != "Creditos" || !partida.grava("creditos-" + std::to_string(pagina)))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "uso: %s <diretorio que contem data/> <diretorio de saida>\n", argv[0]);
+        return 2;
+    }
+    const std::string saida = argv[2];
+    if (chdir(argv[1]) != 0) {
+        std::fprintf(stderr, "Incapaz de entrar em %s\n", argv[1]);
+        return 1;
+    }
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    Partida partida(saida);
+    if (!partida.inicia())
+        return 1;
+    if (!percorre(partida)) {
+        std::fprintf(stderr, "referencia: incapaz de percorrer o jogo\n");
+        return 1;
+    }
+    return 0;
+}
