@@ -5,9 +5,10 @@
 # leaves the input that caused it in the build directory.
 #   tools/fuzz.sh BUILD_DIR SECONDS
 set -euo pipefail
-build=$1
 segundos=$2
 cd "$(dirname "$0")/.."
+# Absolute: the picture-list target works from a scratch directory of its own.
+build=$(cd "$1" && pwd)
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 # The same suppressions as the sanitizer build: leaks inside SDL only.
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizadores.supp:print_suppressions=0"
