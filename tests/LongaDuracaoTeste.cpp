@@ -25,13 +25,9 @@ const unsigned VOLTAS_PADRAO = 12;
 // Round trips before the heap is taken as settled: the first ones fill SDL's and the
 // mixer's caches and the clock's history.
 const unsigned VOLTAS_AQUECIMENTO = 10;
-// The music thread's decoding buffers come and go with where the mixer is in its stream, so
-// the heap is compared by its lowest value over a few round trips: the lowest of the last
-// ones may not pass the lowest of the first settled ones by more than CRESCIMENTO_MAXIMO,
-// and no round trip may pass that lowest by more than FOLGA_MUSICA.
-const unsigned JANELA = 5;
-const long long CRESCIMENTO_MAXIMO = 8 * 1024;
-const long long FOLGA_MUSICA = 128 * 1024;
+// What a settled round trip may hold beyond the tenth's. Measured so (music released, glibc's
+// cache off, memcheck counting live blocks), the heap is the same to the byte.
+const long long FOLGA_BYTES = 1024;
 
 unsigned voltasPedidas()
 {
@@ -86,6 +82,9 @@ TEST(LongaDuracao, VoltasPorTodasAsTelasSemCrescerAMemoria)
     unsigned long perdidos = 0;
     for (unsigned i = 0; i < voltas && falha.empty(); ++i) {
         if (roteiro.volta()) {
+            // The menu's music faded out on the way to the intro, which plays none; its
+            // decoder holds 0 or 12 KB by where in its stream it stopped, so it goes first.
+            jogo.retornaSom()->liberaMusica();
             memoria.push_back(bytesEmUso(&perdidos));
             EXPECT_EQ(0u, perdidos) << "round trip " << i + 1;
         } else
@@ -98,25 +97,16 @@ TEST(LongaDuracao, VoltasPorTodasAsTelasSemCrescerAMemoria)
     EXPECT_GE(roteiro.vitorias(), voltas);
     EXPECT_GT(roteiro.movimentos(), voltas);
 
-    // Round trips VOLTAS_AQUECIMENTO to voltas, counted from 1.
-    const auto menor = [&memoria](unsigned primeira, unsigned ultima) {
-        long long m = memoria[primeira - 1];
-        for (unsigned i = primeira; i <= ultima; ++i)
-            m = std::min(m, memoria[i - 1]);
-        return m;
-    };
-    const unsigned fimInicio = std::min(voltas, VOLTAS_AQUECIMENTO + JANELA - 1);
-    const long long inicio = menor(VOLTAS_AQUECIMENTO, fimInicio);
-    const long long fim = menor(std::max(VOLTAS_AQUECIMENTO, voltas - JANELA + 1), voltas);
-    long long maior = inicio;
-    for (unsigned i = VOLTAS_AQUECIMENTO; i <= voltas; ++i)
-        maior = std::max(maior, memoria[i - 1]);
-    EXPECT_LE(fim - inicio, CRESCIMENTO_MAXIMO);
-    EXPECT_LE(maior - inicio, FOLGA_MUSICA);
-    std::printf("%u round trips, %u wins, %u moves; heap in use from round trip %u on: lowest "
-                "%lld bytes at first, %lld at the end, at most %lld; %s%lu bytes lost\n",
-                voltas, roteiro.vitorias(), roteiro.movimentos(), VOLTAS_AQUECIMENTO, inicio,
-                fim, maior, sobMemcheck() ? "under memcheck " : "", perdidos);
+    const long long base = memoria[VOLTAS_AQUECIMENTO - 1];
+    long long maior = base;
+    for (unsigned i = VOLTAS_AQUECIMENTO; i < voltas; ++i) {
+        EXPECT_LE(memoria[i], base + FOLGA_BYTES) << "round trip " << i + 1;
+        maior = std::max(maior, memoria[i]);
+    }
+    std::printf("%u round trips, %u wins, %u moves; heap in use %lld bytes after round trip "
+                "%u, %lld after the last, at most %lld; %s%lu bytes lost\n",
+                voltas, roteiro.vitorias(), roteiro.movimentos(), base, VOLTAS_AQUECIMENTO,
+                memoria.back(), maior, sobMemcheck() ? "under memcheck " : "", perdidos);
 }
 
 }  // namespace
