@@ -70,7 +70,7 @@ for arch in "${arquiteturas[@]}"; do
   cmake --build "$constr" -j"$JOBS"
   t2=$(agora)
   (cd "$constr" && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
-     ctest -j"$JOBS" --output-on-failure -E "$NAO_RODAM")
+     ctest -j"$JOBS" --output-on-failure --timeout 300 -E "$NAO_RODAM")
   t3=$(agora)
   resumo+=("$arch: target packages $((t1 - t0)) s, build $((t2 - t1)) s, tests under qemu $((t3 - t2)) s")
 done
