@@ -25,9 +25,12 @@ const unsigned VOLTAS_PADRAO = 12;
 // Round trips before the heap is taken as settled: the first ones fill SDL's and the
 // mixer's caches and the clock's history.
 const unsigned VOLTAS_AQUECIMENTO = 10;
-// What a settled round trip may hold beyond the tenth's. Measured so (music released, glibc's
-// cache off, memcheck counting live blocks), the heap is the same to the byte.
-const long long FOLGA_BYTES = 1024;
+// What a settled round trip may hold beyond the tenth's. Under memcheck, counting live
+// blocks with the music released, the heap is the same to the byte. Run natively the round
+// trips are so quick that the audio thread may still hold a mixing buffer or two at a
+// measure: a few kilobytes that come and go.
+const long long FOLGA_MEMCHECK = 1024;
+const long long FOLGA_NATIVA = 16 * 1024;
 
 unsigned voltasPedidas()
 {
@@ -100,7 +103,8 @@ TEST(LongaDuracao, VoltasPorTodasAsTelasSemCrescerAMemoria)
     const long long base = memoria[VOLTAS_AQUECIMENTO - 1];
     long long maior = base;
     for (unsigned i = VOLTAS_AQUECIMENTO; i < voltas; ++i) {
-        EXPECT_LE(memoria[i], base + FOLGA_BYTES) << "round trip " << i + 1;
+        EXPECT_LE(memoria[i], base + (sobMemcheck() ? FOLGA_MEMCHECK : FOLGA_NATIVA))
+            << "round trip " << i + 1;
         maior = std::max(maior, memoria[i]);
     }
     std::printf("%u round trips, %u wins, %u moves; heap in use %lld bytes after round trip "

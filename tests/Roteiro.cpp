@@ -90,12 +90,15 @@ bool Roteiro::joga()
     totalMovimentos += static_cast<unsigned>(passos.size());
     // The next picture. The action key that leaves "CLEAR!" also acts on the new board,
     // and may solve it at once: then again.
-    for (unsigned n = 0; tela.retornaLimpo() && n < LIMITE_QUADROS; ++n) {
-        quadro();
-        aperta(SDLK_LCTRL);
-    }
-    // A few moves into the new game, that cannot finish it: the back key does nothing on
-    // "CLEAR!".
+    const auto saiDoClear = [&]() {
+        for (unsigned n = 0; tela.retornaLimpo() && n < LIMITE_QUADROS; ++n) {
+            quadro();
+            aperta(SDLK_LCTRL);
+        }
+    };
+    saiDoClear();
+    // A few moves into the new game, meant not to finish it (the back key does nothing on
+    // "CLEAR!"); should they finish it all the same, on to the next picture again.
     std::vector<resolvedor::Passo> proximos;
     if (resolvedor::resolve(arranjo(), LIMITE_SOLUCAO, proximos) &&
         proximos.size() > MOVIMENTOS_APOS_VITORIA) {
@@ -103,9 +106,10 @@ bool Roteiro::joga()
             aciona(static_cast<unsigned>(proximos[i].posicao));
         totalMovimentos += MOVIMENTOS_APOS_VITORIA;
     }
+    saiDoClear();
     totalVitorias += tela.retornaVitorias();
     if (tela.retornaLimpo()) {
-        motivo = "a game that cannot be finished shows CLEAR!";
+        motivo = "the game stays on CLEAR!";
         return false;
     }
     return true;
