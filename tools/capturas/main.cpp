@@ -11,6 +11,7 @@
 
 #include "folha.h"
 #include "game/Corvela.h"
+#include "tools/roteiro/roteiro.h"
 #include "game/Creditos.h"
 #include "game/Jogo.h"
 #include "game/Menu.h"
@@ -18,26 +19,9 @@
 
 namespace {
 
-const Uint32 QUADRO_MS = 33;
-// No screen of the game waits longer than this for its next step.
-const int QUADROS_MAXIMOS = 2000;
-
-Uint32 relogioRoteirizado(void* contexto)
-{
-    Uint32* agora = static_cast<Uint32*>(contexto);
-    *agora += QUADRO_MS;
-    return *agora;
-}
-
-void empurraTecla(SDLKey tecla, bool desce)
-{
-    SDL_Event ev = {};
-    ev.type = desce ? SDL_KEYDOWN : SDL_KEYUP;
-    ev.key.type = ev.type;
-    ev.key.state = desce ? SDL_PRESSED : SDL_RELEASED;
-    ev.key.keysym.sym = tecla;
-    SDL_PushEvent(&ev);
-}
+using roteiro::QUADRO_MS;
+using roteiro::QUADROS_MAXIMOS;
+using roteiro::empurraTecla;
 
 // The game run one frame at a time. After each frame the video surface still holds what the
 // module drew, unless the frame ended in a module switch.
@@ -45,7 +29,7 @@ class Partida {
 public:
     Partida()
     {
-        jogo.retornaRelogio()->defFonteTicks(relogioRoteirizado, &agora);
+        jogo.retornaRelogio()->defFonteTicks(roteiro::relogio, &agora);
         jogo.retornaRelogio()->inicializa();
     }
 

@@ -13,39 +13,24 @@
 
 #include "engine/media/pixela.h"
 #include "game/Corvela.h"
+#include "tools/roteiro/roteiro.h"
 #include "game/Jogo.h"
 
 namespace {
 
-const Uint32 QUADRO_MS = 33;
-const int QUADROS_MAXIMOS = 2000;  // no screen waits longer for its next step
+using roteiro::QUADRO_MS;
+using roteiro::QUADROS_MAXIMOS;
+using roteiro::empurraTecla;
 const int QUADROS_APRESENTACAO = 100;  // past the 2000 ms after which the intro shows its text
 // A credits page lasts 7000 ms, 213 frames of 33 ms; each is taken well inside its time.
 const int QUADROS_PAGINA = 213;
 const int QUADROS_DENTRO_DA_PAGINA = 20;
 
-Uint32 relogioRoteirizado(void* contexto)
-{
-    Uint32* agora = static_cast<Uint32*>(contexto);
-    *agora += QUADRO_MS;
-    return *agora;
-}
-
-void empurraTecla(SDLKey tecla, bool desce)
-{
-    SDL_Event ev = {};
-    ev.type = desce ? SDL_KEYDOWN : SDL_KEYUP;
-    ev.key.type = ev.type;
-    ev.key.state = desce ? SDL_PRESSED : SDL_RELEASED;
-    ev.key.keysym.sym = tecla;
-    SDL_PushEvent(&ev);
-}
-
 class Partida {
 public:
     explicit Partida(const std::string& saida) : saida(saida)
     {
-        jogo.retornaRelogio()->defFonteTicks(relogioRoteirizado, &agora);
+        jogo.retornaRelogio()->defFonteTicks(roteiro::relogio, &agora);
         jogo.retornaRelogio()->inicializa();
     }
 
