@@ -88,12 +88,15 @@ bool Roteiro::joga()
         return false;
     }
     totalMovimentos += static_cast<unsigned>(passos.size());
-    // The next picture. The action key that leaves "CLEAR!" also acts on the new board,
-    // and may solve it at once: then again.
+    // The next picture. The action key that leaves "CLEAR!" also acts on the new board and
+    // may solve it at once; within one second (the shuffle's seed) it would do so on every
+    // try. A cursor key pressed with it takes that frame's turn instead.
     const auto saiDoClear = [&]() {
         for (unsigned n = 0; tela.retornaLimpo() && n < LIMITE_QUADROS; ++n) {
             quadro();
+            apoio::empurraTecla(SDLK_RIGHT, true);
             aperta(SDLK_LCTRL);
+            apoio::empurraTecla(SDLK_RIGHT, false);
         }
     };
     saiDoClear();
