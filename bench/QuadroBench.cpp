@@ -22,8 +22,12 @@ void BM_Ciclo(benchmark::State& estado, const cenas::Cena* cena)
 }
 
 const bool registrados = [] {
-    for (const cenas::Cena& c : cenas::todas())
-        benchmark::RegisterBenchmark((std::string("BM_Ciclo/") + c.nome).c_str(), BM_Ciclo, &c);
+    for (const cenas::Cena& c : cenas::todas()) {
+        benchmark::internal::Benchmark* b = benchmark::RegisterBenchmark(
+            (std::string("BM_Ciclo/") + c.nome).c_str(), BM_Ciclo, &c);
+        if (c.duracao > 0)
+            b->Iterations(c.duracao);
+    }
     return true;
 }();
 

@@ -18,9 +18,27 @@ const int RECUO_TEXTO = 3;
 const int Y_PRIMEIRA_LINHA = 80;
 const int Y_SEGUNDA_LINHA = 90;
 
+// The sheet as it shows over a plain background: a surface in the screen's format, filled
+// with fundo, with the sheet blitted over it under its own colour key and alpha. The same
+// blit onto the same colour gives the same pixels as drawing the sheet on the screen.
+SDL_Surface* compoeSobreFundo(SDL_Surface* folha, SDL_Surface* tela, Uint32 fundo)
+{
+    const SDL_PixelFormat* f = tela->format;
+    SDL_Surface* composta = SDL_CreateRGBSurface(SDL_SWSURFACE, folha->w, folha->h,
+                                                 f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask,
+                                                 f->Amask);
+    if (composta == nullptr)
+        return nullptr;
+    if (f->palette != nullptr)
+        SDL_SetColors(composta, f->palette->colors, 0, f->palette->ncolors);
+    SDL_FillRect(composta, nullptr, fundo);
+    SDL_BlitSurface(folha, nullptr, composta, nullptr);
+    return composta;
+}
+
 }  // namespace
 
-Apresentacao::Apresentacao() : alfa(0)
+Apresentacao::Apresentacao() : alfa(0), composto(false)
 {
     nomeClasse = "Apresentacao";
 }
@@ -34,13 +52,15 @@ bool Apresentacao::init()
     logo.carregaImagem("data/gfx/Orvalek.bmp");
     logo.corTransparente(CINZA_TRANSPARENTE.r, CINZA_TRANSPARENTE.g, CINZA_TRANSPARENTE.b);
     alfa = 0;
+    composto = false;
     return true;
 }
 
 void Apresentacao::ciclo()
 {
     SDL_Surface* tela = video()->retornaTela();
-    SDL_FillRect(tela, nullptr, SDL_MapRGB(tela->format, FUNDO.r, FUNDO.g, FUNDO.b));
+    const Uint32 fundo = SDL_MapRGB(tela->format, FUNDO.r, FUNDO.g, FUNDO.b);
+    SDL_FillRect(tela, nullptr, fundo);
 
     // A logo that failed to load was reported once by its load; it is simply left out, and
     // its place is taken from the sheet it should have been, so the text does not move.
@@ -49,6 +69,18 @@ void Apresentacao::ciclo()
         if (figura != nullptr)
             SDL_SetAlpha(figura, SDL_SRCALPHA, alfa);
         alfa = static_cast<Uint8>(alfa + PASSO_ALFA);
+    } else if (!composto && figura != nullptr) {
+        // The fade is over, so the logo looks the same against the blue in every frame left:
+        // blend its sheet over the blue once and copy that from now on. Blending each frame
+        // cost more than the rest of the frame together. Without memory for the copy the
+        // logo goes on being blended.
+        SDL_Surface* composta = compoeSobreFundo(figura, tela, fundo);
+        if (composta != nullptr) {
+            logo.copiaSuperficie(composta);
+            SDL_FreeSurface(composta);
+            figura = logo.retornaSuperficie();
+        }
+        composto = true;
     }
     const int largura = figura != nullptr ? logo.retornaLargura() : LARGURA_QUADRO * QUADROS;
     const int altura = figura != nullptr ? logo.retornaAltura() : ALTURA_QUADRO;

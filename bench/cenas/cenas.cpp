@@ -2,6 +2,7 @@
 #include "cenas/cenas.h"
 
 #include "cenas/TelaMedida.h"
+#include "game/Apresentacao.h"
 #include "game/Jogo.h"
 
 namespace cenas {
@@ -28,6 +29,15 @@ bool preparaParada(Bancada& b, int modulo, unsigned quadros)
     b.entra(modulo);
     b.quadros(quadros);
     b.congela();
+    return true;
+}
+
+// The intro after its first frame, which draws nothing of the logo (alpha 0): each of the
+// frames after it blends the logo at the next alpha, up to the last step of the fade.
+bool preparaDesvanecimento(Bancada& b)
+{
+    b.entra(Corvela::APRESENTACAO);
+    b.quadros(1);
     return true;
 }
 
@@ -66,15 +76,17 @@ bool preparaLimpo(Bancada& b)
 const std::vector<Cena>& todas()
 {
     static const std::vector<Cena> lista = {
-        {"motor", "engine only: cleared screen, 16 tiles, four panel lines", preparaMotor},
+        {"motor", "engine only: cleared screen, 16 tiles, four panel lines", preparaMotor, 0},
+        {"desvanecimento", "intro's fade: the logo blended at a new alpha each frame",
+         preparaDesvanecimento, Apresentacao::ALFA_FINAL / Apresentacao::PASSO_ALFA - 1},
         {"apresentacao", "intro at 2.6 s: the logo animating, its two lines",
-         [](Bancada& b) { return preparaParada(b, Corvela::APRESENTACAO, 80); }},
+         [](Bancada& b) { return preparaParada(b, Corvela::APRESENTACAO, 80); }, 0},
         {"menu", "main menu: title picture, five rows",
-         [](Bancada& b) { return preparaParada(b, Corvela::MENU, 1); }},
-        {"jogo", "game screen playing, tile numbers on, time running", preparaJogo},
-        {"limpo", "game screen showing CLEAR!", preparaLimpo},
+         [](Bancada& b) { return preparaParada(b, Corvela::MENU, 1); }, 0},
+        {"jogo", "game screen playing, tile numbers on, time running", preparaJogo, 0},
+        {"limpo", "game screen showing CLEAR!", preparaLimpo, 0},
         {"creditos", "credits, second page (the most text)",
-         [](Bancada& b) { return preparaParada(b, Corvela::CREDITOS, 220); }},
+         [](Bancada& b) { return preparaParada(b, Corvela::CREDITOS, 220); }, 0},
     };
     return lista;
 }

@@ -16,6 +16,9 @@ struct Cena {
     const char* descricao;
     // Brings the bench's project into the measured state; false when it cannot get there.
     bool (*prepara)(Bancada& bancada);
+    // Frames the state lasts once prepared; 0 for a state that holds. A passing state is
+    // measured from its first frame, with no warm-up, and for at most these frames.
+    unsigned duracao;
 };
 
 const std::vector<Cena>& todas();

@@ -1,7 +1,8 @@
 // corvela_medidas: one measurement per run, printed as a line that starts with "MEDIDA"
 // (the game's own log lines go to the same streams):
 //   quadros CENA N    N frames of a screen (time per frame; under callgrind, the frames
-//                     alone are counted: --toggle-collect='medidas::rodaQuadros*')
+//                     alone are counted: --toggle-collect='medidas::rodaQuadros*'); a
+//                     screen that lasts fewer frames gets that many, as the line says
 //   arranque          building the project to the end of the first frame, in ms
 //   entrada N         switching from the menu to the game screen with N pictures in data/bg
 //                     (a scratch copy of data/), to the end of its first frame, in ms
@@ -81,7 +82,10 @@ int quadros(const char* nome, unsigned n)
     Bancada b;
     if (!b.pronta() || !cena->prepara(b))
         return 1;
-    b.quadros(QUADROS_AQUECIMENTO);
+    if (cena->duracao > 0)
+        n = std::min(n, cena->duracao);
+    else
+        b.quadros(QUADROS_AQUECIMENTO);
     const Relogio::time_point t0 = Relogio::now();
     medidas::rodaQuadros(b.jogo(), n);
     const double total = ms(Relogio::now() - t0);
@@ -156,6 +160,11 @@ int periodo(const char* nome, unsigned n)
     const cenas::Cena* cena = cenaPedida(nome);
     if (cena == nullptr || n == 0)
         return 2;
+    if (cena->duracao > 0) {
+        std::fprintf(stderr, "corvela_medidas: %s lasts %u frames, too few for a period\n",
+                     nome, cena->duracao);
+        return 2;
+    }
     Bancada b;
     if (!b.pronta() || !cena->prepara(b))
         return 1;

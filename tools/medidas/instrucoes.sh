@@ -37,7 +37,9 @@ for cena in "$@"; do
     exit 1
   fi
   total=$(sed -n 's/^summary: *//p' "$saida/$cena.cg")
-  porQuadro=$((total / quadros))
+  # A screen that lasts fewer frames ran only those; the measure's line says how many.
+  contados=$(sed -n "s/^MEDIDA quadros $cena \([0-9]*\) .*/\1/p" "$saida/$cena.log")
+  porQuadro=$((total / ${contados:-$quadros}))
   echo "$cena $porQuadro"
   if [ -n "$maximo" ] && [ "$porQuadro" -gt "$maximo" ]; then
     echo "instrucoes.sh: $cena costs $porQuadro instructions per frame, over $maximo" >&2
