@@ -33,6 +33,8 @@ public:
     // place it has beside the real logo. Once the fade is over, the logo's sheet is replaced
     // by an opaque copy of it blended over the blue, which draws the same pixels for less.
     void ciclo() override;
+    // The blue fills the screen every frame.
+    bool cobreTela() const override { return true; }
 
     Uint8 retornaAlfa() const { return alfa; }
     const CSpriteAnimado& retornaLogo() const { return logo; }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Apoio.h"
+#include "engine/media/pixela.h"
 #include "game/Corvela.h"
 
 namespace {
@@ -19,6 +20,8 @@ struct TelaTeste : CModulo {
     static int pedidoNoCiclo;  // module requested from each ciclo, -1 none
     static bool terminaNoCiclo;
     static Uint32 intervaloNoCiclo;
+    static bool cobre;           // what cobreTela answers
+    static Uint32 pixelNoCiclo;  // the screen's first pixel as ciclo found it
 
     explicit TelaTeste(const char* nome) : nome(nome) { diario.push_back(std::string("new ") + nome); }
     ~TelaTeste() override { diario.push_back(std::string("delete ") + nome); }
@@ -33,10 +36,15 @@ struct TelaTeste : CModulo {
         return false;  // ignored by the project
     }
 
+    bool cobreTela() const override { return cobre; }
+
     void ciclo() override
     {
         diario.push_back(std::string("ciclo ") + nome);
         intervaloNoCiclo = tempo()->retornaIntervalo();
+        SDL_Surface* tela = video()->retornaTela();
+        pixelNoCiclo = pixela(tela, 0, 0);
+        SDL_FillRect(tela, nullptr, 0xFFFF);
         Corvela* projeto = static_cast<Corvela*>(proj());
         if (pedidoNoCiclo >= 0)
             projeto->defProxModulo(pedidoNoCiclo);
@@ -52,6 +60,8 @@ int TelaTeste::pedidoNoInit = -1;
 int TelaTeste::pedidoNoCiclo = -1;
 bool TelaTeste::terminaNoCiclo = false;
 Uint32 TelaTeste::intervaloNoCiclo = 0;
+bool TelaTeste::cobre = false;
+Uint32 TelaTeste::pixelNoCiclo = 0;
 
 class ProjetoTeste : public ::testing::Test {
 protected:
@@ -61,6 +71,7 @@ protected:
         TelaTeste::pedidoNoInit = -1;
         TelaTeste::pedidoNoCiclo = -1;
         TelaTeste::terminaNoCiclo = false;
+        TelaTeste::cobre = false;
         jogo.defFabrica(0, [] { return static_cast<CModulo*>(new TelaTeste("intro")); });
         jogo.defFabrica(1, [] { return static_cast<CModulo*>(new TelaTeste("menu")); });
         jogo.defFabrica(2, [] { return static_cast<CModulo*>(new TelaTeste("jogo")); });
@@ -108,6 +119,22 @@ TEST_F(ProjetoTeste, PrimeiroQuadroEPedidoFeitoNoInit)
                                         "new menu", "init menu"}),
               diario);
     EXPECT_EQ(-1, jogo.retornaProxModulo());
+}
+
+TEST_F(ProjetoTeste, TelaLimpaAntesDoCicloSalvoParaQuemACobre)
+{
+    comeca();
+    jogo.executaQuadro();
+    jogo.executaQuadro();
+    EXPECT_EQ(0u, TelaTeste::pixelNoCiclo) << "the last frame's paint was cleared to black";
+    TelaTeste::cobre = true;
+    jogo.executaQuadro();
+    EXPECT_EQ(0xFFFFu, TelaTeste::pixelNoCiclo) << "a screen that paints it all is not cleared";
+    TelaTeste::pedidoNoCiclo = Corvela::MENU;
+    jogo.executaQuadro();
+    TelaTeste::pedidoNoCiclo = -1;
+    jogo.executaQuadro();
+    EXPECT_EQ(0u, TelaTeste::pixelNoCiclo) << "the switch to another screen still clears it";
 }
 
 TEST_F(ProjetoTeste, UltimoPedidoValidoDoQuadroEhOQueValePedidoInvalidoERecusado)

@@ -19,6 +19,9 @@ public:
     virtual bool init() = 0;
     // Called once per frame while the module is active.
     virtual void ciclo() = 0;
+    // True for a module whose ciclo paints every pixel of the screen: the main loop then
+    // leaves out the black clear before it, which that frame would only paint over.
+    virtual bool cobreTela() const { return false; }
 
     void defProjeto(CPaiMestre* p) { projeto = p; }
     CPaiMestre* proj() const { return projeto; }

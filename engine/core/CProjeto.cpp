@@ -30,7 +30,8 @@ void CProjeto::cicloPrincipal()
 void CProjeto::executaQuadro()
 {
     evento.descarregaFila();
-    SDL_FillRect(video.retornaTela(), nullptr, plataforma::corPreta(video.retornaTela()));
+    if (!moduloAtual->cobreTela())
+        SDL_FillRect(video.retornaTela(), nullptr, plataforma::corPreta(video.retornaTela()));
     moduloAtual->ciclo();
     SDL_Flip(video.retornaTela());
     relogio.atualiza();
