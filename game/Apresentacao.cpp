@@ -2,6 +2,7 @@
 #include "game/Apresentacao.h"
 
 #include "engine/media/CVideo.h"
+#include "engine/plataforma/plataforma.h"
 #include "game/Corvela.h"
 
 namespace {
@@ -17,24 +18,6 @@ const unsigned short TAMANHO_FONTE = 8;
 const int RECUO_TEXTO = 3;
 const int Y_PRIMEIRA_LINHA = 80;
 const int Y_SEGUNDA_LINHA = 90;
-
-// The sheet as it shows over a plain background: a surface in the screen's format, filled
-// with fundo, with the sheet blitted over it under its own colour key and alpha. The same
-// blit onto the same colour gives the same pixels as drawing the sheet on the screen.
-SDL_Surface* compoeSobreFundo(SDL_Surface* folha, SDL_Surface* tela, Uint32 fundo)
-{
-    const SDL_PixelFormat* f = tela->format;
-    SDL_Surface* composta = SDL_CreateRGBSurface(SDL_SWSURFACE, folha->w, folha->h,
-                                                 f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask,
-                                                 f->Amask);
-    if (composta == nullptr)
-        return nullptr;
-    if (f->palette != nullptr)
-        SDL_SetColors(composta, f->palette->colors, 0, f->palette->ncolors);
-    SDL_FillRect(composta, nullptr, fundo);
-    SDL_BlitSurface(folha, nullptr, composta, nullptr);
-    return composta;
-}
 
 }  // namespace
 
@@ -72,9 +55,9 @@ void Apresentacao::ciclo()
     } else if (!composto && figura != nullptr) {
         // The fade is over, so the logo looks the same against the blue in every frame left:
         // blend its sheet over the blue once and copy that from now on. Blending each frame
-        // cost more than the rest of the frame together. Without memory for the copy the
-        // logo goes on being blended.
-        SDL_Surface* composta = compoeSobreFundo(figura, tela, fundo);
+        // cost more than the rest of the frame together. Without the copy (no memory, or in
+        // the browser, which blends on its canvas) the logo goes on being blended.
+        SDL_Surface* composta = plataforma::compostaSobreCor(figura, tela, fundo);
         if (composta != nullptr) {
             logo.copiaSuperficie(composta);
             SDL_FreeSurface(composta);

@@ -31,7 +31,8 @@ public:
     // has passed, the menu request once the duration has; then both timers take in the
     // frame. Without a logo picture nothing of the logo is drawn, and the text keeps the
     // place it has beside the real logo. Once the fade is over, the logo's sheet is replaced
-    // by an opaque copy of it blended over the blue, which draws the same pixels for less.
+    // by an opaque copy of it blended over the blue (where the platform makes one), which
+    // draws the same pixels for less.
     void ciclo() override;
     // The blue fills the screen every frame.
     bool cobreTela() const override { return true; }

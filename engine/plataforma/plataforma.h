@@ -25,6 +25,13 @@ Uint32 corPreta(SDL_Surface* tela);
 // on failure.
 SDL_Surface* formatoTela(SDL_Surface* origem);
 
+// The picture as it shows blitted, under its own colour key and alpha, over a plain colour:
+// a new surface of the picture's size in the screen's format, filled with cor (a pixel value
+// of that format) and the picture blitted over it; the caller owns it. Null on failure.
+// Browser: always null, since there a blit onto anything but the screen copies the canvas
+// back into memory (and warns), while the page's canvas blends for free.
+SDL_Surface* compostaSobreCor(SDL_Surface* figura, SDL_Surface* tela, Uint32 cor);
+
 // Sets the colour key as SDL_SetColorKey does (same result). In the browser, where the key
 // is ignored, the key colour's pixels are made fully transparent instead.
 int defineChave(SDL_Surface* superficie, Uint32 flags, Uint32 chave);

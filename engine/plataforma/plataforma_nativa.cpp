@@ -16,6 +16,21 @@ SDL_Surface* formatoTela(SDL_Surface* origem)
     return SDL_DisplayFormat(origem);
 }
 
+SDL_Surface* compostaSobreCor(SDL_Surface* figura, SDL_Surface* tela, Uint32 cor)
+{
+    const SDL_PixelFormat* f = tela->format;
+    SDL_Surface* composta = SDL_CreateRGBSurface(SDL_SWSURFACE, figura->w, figura->h,
+                                                 f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask,
+                                                 f->Amask);
+    if (composta == nullptr)
+        return nullptr;
+    if (f->palette != nullptr)
+        SDL_SetColors(composta, f->palette->colors, 0, f->palette->ncolors);
+    SDL_FillRect(composta, nullptr, cor);
+    SDL_BlitSurface(figura, nullptr, composta, nullptr);
+    return composta;
+}
+
 int defineChave(SDL_Surface* superficie, Uint32 flags, Uint32 chave)
 {
     return SDL_SetColorKey(superficie, flags, chave);

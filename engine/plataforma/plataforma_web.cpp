@@ -176,6 +176,11 @@ SDL_Surface* formatoTela(SDL_Surface* origem)
     return SDL_DisplayFormatAlpha(origem);
 }
 
+SDL_Surface* compostaSobreCor(SDL_Surface*, SDL_Surface*, Uint32)
+{
+    return nullptr;
+}
+
 int defineChave(SDL_Surface* superficie, Uint32 flags, Uint32 chave)
 {
     if (superficie == nullptr || superficie->format->BytesPerPixel != 4)
