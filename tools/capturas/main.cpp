@@ -11,6 +11,7 @@
 
 #include "folha.h"
 #include "game/Corvela.h"
+#include "tools/roteiro/Partida.h"
 #include "tools/roteiro/roteiro.h"
 #include "game/Creditos.h"
 #include "game/Jogo.h"
@@ -21,56 +22,6 @@ namespace {
 
 using roteiro::QUADRO_MS;
 using roteiro::QUADROS_MAXIMOS;
-using roteiro::empurraTecla;
-
-// The game run one frame at a time. After each frame the video surface still holds what the
-// module drew, unless the frame ended in a module switch.
-class Partida {
-public:
-    Partida()
-    {
-        jogo.retornaRelogio()->defFonteTicks(roteiro::relogio, &agora);
-        jogo.retornaRelogio()->inicializa();
-    }
-
-    bool inicia()
-    {
-        if (!jogo.init())
-            return false;
-        jogo.defProxModulo(Corvela::APRESENTACAO);
-        jogo.carregaModuloMem();
-        return true;
-    }
-
-    void quadros(int n)
-    {
-        for (int i = 0; i < n; ++i)
-            jogo.executaQuadro();
-    }
-    // One frame with the key going down; its release reaches the next frame.
-    void aperta(SDLKey tecla)
-    {
-        empurraTecla(tecla, true);
-        quadros(1);
-        empurraTecla(tecla, false);
-    }
-    // Runs frames until the module of that class is active; false if it never comes.
-    bool ate(const std::string& modulo)
-    {
-        for (int i = 0; i < QUADROS_MAXIMOS && ativo() != modulo; ++i)
-            quadros(1);
-        if (ativo() == modulo)
-            return true;
-        std::fprintf(stderr, "capturas: %s never came (still %s)\n", modulo.c_str(), ativo().c_str());
-        return false;
-    }
-    std::string ativo() const { return jogo.retornaModulo()->retornaNomeClasse(); }
-    CModulo* modulo() const { return jogo.retornaModulo(); }
-
-private:
-    Uint32 agora = 0;
-    Corvela jogo;
-};
 
 // The intro three times: fading in, with its text, and later with another logo frame; the
 // frames are those of the intro's first visit (the first counts no time).
@@ -111,9 +62,7 @@ bool jogo(Partida& partida, const std::string& saida)
     const int SEIS_SEGUNDOS = 6000 / QUADRO_MS;
     const unsigned LADO = 4;
 
-    empurraTecla(SDLK_LCTRL, true);
-    empurraTecla(SDLK_LCTRL, false);
-    partida.quadros(1);
+    partida.toca(SDLK_LCTRL);
     if (!partida.ate("Jogo"))
         return false;
     Tabuleiro& tabuleiro = static_cast<Jogo*>(partida.modulo())->retornaTabuleiro();
@@ -147,9 +96,7 @@ bool creditos(Partida& partida, const std::string& saida)
 {
     partida.aperta(SDLK_DOWN);
     partida.aperta(SDLK_DOWN);
-    empurraTecla(SDLK_LCTRL, true);
-    empurraTecla(SDLK_LCTRL, false);
-    partida.quadros(1);
+    partida.toca(SDLK_LCTRL);
     if (!partida.ate("Creditos"))
         return false;
     Folha folha(3, 1);
@@ -180,7 +127,7 @@ int main(int argc, char** argv)
     // Pictures without a window and without a sound card, the same on every machine.
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    Partida partida;
+    Partida partida("capturas");
     if (!partida.inicia())
         return 1;
     const bool ok = apresentacao(partida, saida) && menu(partida, saida) &&

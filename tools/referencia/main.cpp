@@ -13,91 +13,54 @@
 
 #include "engine/media/pixela.h"
 #include "game/Corvela.h"
-#include "tools/roteiro/roteiro.h"
+#include "tools/roteiro/Partida.h"
 #include "game/Jogo.h"
 
 namespace {
 
-using roteiro::QUADRO_MS;
-using roteiro::QUADROS_MAXIMOS;
-using roteiro::empurraTecla;
 const int QUADROS_APRESENTACAO = 100;  // past the 2000 ms after which the intro shows its text
 // A credits page lasts 7000 ms, 213 frames of 33 ms; each is taken well inside its time.
 const int QUADROS_PAGINA = 213;
 const int QUADROS_DENTRO_DA_PAGINA = 20;
 
-class Partida {
-public:
-    explicit Partida(const std::string& saida) : saida(saida)
-    {
-        jogo.retornaRelogio()->defFonteTicks(roteiro::relogio, &agora);
-        jogo.retornaRelogio()->inicializa();
-    }
+// The key goes down in one frame and up in the next.
+void apertaESolta(Partida& partida, SDLKey tecla)
+{
+    partida.aperta(tecla);
+    partida.quadros(1);
+}
 
-    bool inicia()
-    {
-        if (!jogo.init())
-            return false;
-        jogo.defProxModulo(Corvela::APRESENTACAO);
-        jogo.carregaModuloMem();
-        return true;
-    }
-    void quadros(int n)
-    {
-        for (int i = 0; i < n; ++i)
-            jogo.executaQuadro();
-    }
-    // The key goes down in one frame and up in the next.
-    void aperta(SDLKey tecla)
-    {
-        empurraTecla(tecla, true);
-        quadros(1);
-        empurraTecla(tecla, false);
-        quadros(1);
-    }
-    // Frames until that module runs, then one of its own.
-    bool ate(const std::string& modulo)
-    {
-        for (int i = 0; i < QUADROS_MAXIMOS && ativo() != modulo; ++i)
-            quadros(1);
-        if (ativo() != modulo) {
-            std::fprintf(stderr, "referencia: %s never came (still %s)\n", modulo.c_str(),
-                         ativo().c_str());
-            return false;
-        }
-        quadros(1);
-        return true;
-    }
-    std::string ativo() const { return jogo.retornaModulo()->retornaNomeClasse(); }
-    CModulo* modulo() const { return jogo.retornaModulo(); }
+// Frames until that module runs, then one of its own.
+bool chega(Partida& partida, const std::string& modulo)
+{
+    if (!partida.ate(modulo))
+        return false;
+    partida.quadros(1);
+    return true;
+}
 
-    bool grava(const std::string& nome) const
-    {
-        SDL_Surface* tela = SDL_GetVideoSurface();
-        const std::string arquivo = saida + "/" + nome + ".ppm";
-        std::FILE* f = std::fopen(arquivo.c_str(), "wb");
-        if (f == nullptr || tela == nullptr) {
-            std::fprintf(stderr, "referencia: incapaz de escrever %s\n", arquivo.c_str());
-            if (f != nullptr)
-                std::fclose(f);
-            return false;
-        }
-        std::fprintf(f, "P6\n%d %d\n255\n", tela->w, tela->h);
-        for (int y = 0; y < tela->h; ++y) {
-            for (int x = 0; x < tela->w; ++x) {
-                Uint8 rgb[3];
-                SDL_GetRGB(pixela(tela, x, y), tela->format, &rgb[0], &rgb[1], &rgb[2]);
-                std::fwrite(rgb, 1, 3, f);
-            }
-        }
-        return std::fclose(f) == 0;
+// The screen as a binary PPM, saida/nome.ppm.
+bool grava(const std::string& saida, const std::string& nome)
+{
+    SDL_Surface* tela = SDL_GetVideoSurface();
+    const std::string arquivo = saida + "/" + nome + ".ppm";
+    std::FILE* f = std::fopen(arquivo.c_str(), "wb");
+    if (f == nullptr || tela == nullptr) {
+        std::fprintf(stderr, "referencia: incapaz de escrever %s\n", arquivo.c_str());
+        if (f != nullptr)
+            std::fclose(f);
+        return false;
     }
-
-private:
-    std::string saida;
-    Uint32 agora = 0;
-    Corvela jogo;
-};
+    std::fprintf(f, "P6\n%d %d\n255\n", tela->w, tela->h);
+    for (int y = 0; y < tela->h; ++y) {
+        for (int x = 0; x < tela->w; ++x) {
+            Uint8 rgb[3];
+            SDL_GetRGB(pixela(tela, x, y), tela->format, &rgb[0], &rgb[1], &rgb[2]);
+            std::fwrite(rgb, 1, 3, f);
+        }
+    }
+    return std::fclose(f) == 0;
+}
 
 // Walks the cursor with the right arrow, which steps through the cells in reading order from
 // the bottom-right one, onto a tile beside the hole, and moves it.
@@ -114,41 +77,41 @@ bool umMovimento(Partida& partida)
         return false;
     const int alvo = buraco % n > 0 ? buraco - 1 : buraco + 1;  // left of the hole, or right
     for (int i = 0; i < (alvo + 1) % (n * n); ++i)
-        partida.aperta(SDLK_RIGHT);
-    partida.aperta(SDLK_LCTRL);
+        apertaESolta(partida, SDLK_RIGHT);
+    apertaESolta(partida, SDLK_LCTRL);
     return static_cast<Jogo*>(partida.modulo())->retornaMovimentos() == 1;
 }
 
-bool percorre(Partida& partida)
+bool percorre(Partida& partida, const std::string& saida)
 {
     partida.quadros(QUADROS_APRESENTACAO);
-    if (!partida.grava("apresentacao") || !partida.ate("Menu") || !partida.grava("menu"))
+    if (!grava(saida, "apresentacao") || !chega(partida, "Menu") || !grava(saida, "menu"))
         return false;
-    partida.aperta(SDLK_LCTRL);  // "Normal"
-    if (!partida.ate("Jogo") || !partida.grava("jogo"))
+    apertaESolta(partida, SDLK_LCTRL);  // "Normal"
+    if (!chega(partida, "Jogo") || !grava(saida, "jogo"))
         return false;
-    if (!umMovimento(partida) || !partida.grava("jogo-movido"))
+    if (!umMovimento(partida) || !grava(saida, "jogo-movido"))
         return false;
-    partida.aperta(SDLK_RETURN);
-    if (!partida.grava("pausa"))
+    apertaESolta(partida, SDLK_RETURN);
+    if (!grava(saida, "pausa"))
         return false;
-    partida.aperta(SDLK_RETURN);
-    partida.aperta(SDLK_BACKSPACE);
-    if (!partida.grava("ajuda"))
+    apertaESolta(partida, SDLK_RETURN);
+    apertaESolta(partida, SDLK_BACKSPACE);
+    if (!grava(saida, "ajuda"))
         return false;
-    partida.aperta(SDLK_ESCAPE);
-    if (!partida.ate("Menu"))
+    apertaESolta(partida, SDLK_ESCAPE);
+    if (!chega(partida, "Menu"))
         return false;
-    partida.aperta(SDLK_DOWN);
-    partida.aperta(SDLK_DOWN);
-    partida.aperta(SDLK_LCTRL);  // "Credits"
-    if (!partida.ate("Creditos"))
+    apertaESolta(partida, SDLK_DOWN);
+    apertaESolta(partida, SDLK_DOWN);
+    apertaESolta(partida, SDLK_LCTRL);  // "Credits"
+    if (!chega(partida, "Creditos"))
         return false;
     partida.quadros(QUADROS_DENTRO_DA_PAGINA);
     for (int pagina = 0; pagina < 3; ++pagina) {
         if (pagina > 0)
             partida.quadros(QUADROS_PAGINA);
-        if (partida.ativo() != "Creditos" || !partida.grava("creditos-" + std::to_string(pagina)))
+        if (partida.ativo() != "Creditos" || !grava(saida, "creditos-" + std::to_string(pagina)))
             return false;
     }
     return true;
@@ -169,10 +132,10 @@ int main(int argc, char** argv)
     }
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    Partida partida(saida);
+    Partida partida("referencia");
     if (!partida.inicia())
         return 1;
-    if (!percorre(partida)) {
+    if (!percorre(partida, saida)) {
         std::fprintf(stderr, "referencia: incapaz de percorrer o jogo\n");
         return 1;
     }
