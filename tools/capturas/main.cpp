@@ -3,13 +3,12 @@
 // scripted clock of 33 ms frames, and driven through the menu with real key events.
 // Usage: corvela-capturas <directory that holds data/> <output directory>
 // Depends on the game library and on folha.h (tools/previa).
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "folha.h"
+#include "linhaDeComando.h"
 #include "game/Corvela.h"
 #include "tools/roteiro/Partida.h"
 #include "tools/roteiro/roteiro.h"
@@ -115,15 +114,9 @@ bool creditos(Partida& partida, const std::string& saida)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "uso: %s <diretorio que contem data/> <diretorio de saida>\n", argv[0]);
-        return 2;
-    }
-    const std::string saida = argv[2];
-    if (chdir(argv[1]) != 0) {
-        std::fprintf(stderr, "Incapaz de entrar em %s\n", argv[1]);
-        return 1;
-    }
+    std::string saida;
+    if (const int codigo = leLinhaDeComando(argc, argv, saida))
+        return codigo;
     // Pictures without a window and without a sound card, the same on every machine.
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);

@@ -3,8 +3,6 @@
 // screens themselves are captured from the running modules by corvela-capturas.
 // Usage: corvela-previa <data directory's parent> <output directory>
 // Depends on the engine library and on folha.h (zlib through png.h).
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -14,6 +12,7 @@
 #include "engine/media/CMensagem.h"
 #include "engine/media/CSprite.h"
 #include "folha.h"
+#include "linhaDeComando.h"
 
 namespace {
 
@@ -70,15 +69,9 @@ bool mensagem(const std::string& saida)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "uso: %s <diretorio que contem data/> <diretorio de saida>\n", argv[0]);
-        return 2;
-    }
-    const std::string saida = argv[2];
-    if (chdir(argv[1]) != 0) {
-        std::fprintf(stderr, "Incapaz de entrar em %s\n", argv[1]);
-        return 1;
-    }
+    std::string saida;
+    if (const int codigo = leLinhaDeComando(argc, argv, saida))
+        return codigo;
     if (SDL_Init(SDL_INIT_VIDEO) < 0 || SDL_SetVideoMode(LARGURA, ALTURA, 16, 0) == nullptr) {
         std::fprintf(stderr, "Erro ao inicializar video: %s\n", SDL_GetError());
         return 1;

@@ -5,8 +5,6 @@
 // writes each frame as a binary PPM (8 bits per channel, 16-bit pixels widened by SDL_GetRGB).
 // Usage: corvela-referencia <directory that holds data/> <output directory>
 // Depends on the game library.
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -14,6 +12,7 @@
 #include "engine/media/pixela.h"
 #include "game/Corvela.h"
 #include "tools/roteiro/Partida.h"
+#include "tools/previa/linhaDeComando.h"
 #include "game/Jogo.h"
 
 namespace {
@@ -121,15 +120,9 @@ bool percorre(Partida& partida, const std::string& saida)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "uso: %s <diretorio que contem data/> <diretorio de saida>\n", argv[0]);
-        return 2;
-    }
-    const std::string saida = argv[2];
-    if (chdir(argv[1]) != 0) {
-        std::fprintf(stderr, "Incapaz de entrar em %s\n", argv[1]);
-        return 1;
-    }
+    std::string saida;
+    if (const int codigo = leLinhaDeComando(argc, argv, saida))
+        return codigo;
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     Partida partida("referencia");
