@@ -2,7 +2,7 @@
 // modules run frame by frame, as the main loop runs them, on SDL's dummy video driver with a
 // scripted clock of 33 ms frames, and driven through the menu with real key events.
 // Usage: corvela-capturas <directory that holds data/> <output directory>
-// Depends on the game library and on folha.h (tools/previa).
+// Depends on Partida (tools/roteiro) and on folha.h and linhaDeComando.h (tools/previa).
 #include <cstdio>
 #include <cstdlib>
 #include <string>

@@ -2,7 +2,7 @@
 // picture whole, side by side, and the message box the game sets up but never draws. The
 // screens themselves are captured from the running modules by corvela-capturas.
 // Usage: corvela-previa <data directory's parent> <output directory>
-// Depends on the engine library and on folha.h (zlib through png.h).
+// Depends on the engine library, folha.h (zlib through png.h) and linhaDeComando.h.
 #include <algorithm>
 #include <cstdio>
 #include <string>

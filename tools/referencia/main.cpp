@@ -4,7 +4,7 @@
 // drives (intro, menu, a Normal game with a move, pause and help numbers, the credits), and
 // writes each frame as a binary PPM (8 bits per channel, 16-bit pixels widened by SDL_GetRGB).
 // Usage: corvela-referencia <directory that holds data/> <output directory>
-// Depends on the game library.
+// Depends on Partida (tools/roteiro) and linhaDeComando.h (tools/previa).
 #include <cstdio>
 #include <cstdlib>
 #include <string>
