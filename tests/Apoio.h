@@ -8,6 +8,8 @@
 #include <deque>
 #include <string>
 
+#include "tools/roteiro/roteiro.h"
+
 namespace apoio {
 
 // A tick source that returns the scripted values in order, then counts up by one per read,
@@ -44,15 +46,8 @@ struct TicksPasso {
     }
 };
 
-inline void empurraTecla(SDLKey tecla, bool desce)
-{
-    SDL_Event ev = {};
-    ev.type = desce ? SDL_KEYDOWN : SDL_KEYUP;
-    ev.key.type = ev.type;
-    ev.key.state = desce ? SDL_PRESSED : SDL_RELEASED;
-    ev.key.keysym.sym = tecla;
-    SDL_PushEvent(&ev);
-}
+// A real key event for the next frame's queue: the same one the picture tools push.
+using roteiro::empurraTecla;
 
 // A mono 16-bit WAV of a sine tone, long enough to still be playing while a test looks.
 bool escreveWavTom(const std::string& caminho, unsigned milissegundos, unsigned frequencia = 22050);
