@@ -4,7 +4,6 @@
 // Usage: corvela-capturas <directory that holds data/> <output directory>
 // Depends on Partida (tools/roteiro) and on folha.h and linhaDeComando.h (tools/previa).
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "folha.h"
@@ -117,9 +116,6 @@ int main(int argc, char** argv)
     std::string saida;
     if (const int codigo = leLinhaDeComando(argc, argv, saida))
         return codigo;
-    // Pictures without a window and without a sound card, the same on every machine.
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
     Partida partida("capturas");
     if (!partida.inicia())
         return 1;

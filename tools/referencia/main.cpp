@@ -6,7 +6,6 @@
 // Usage: corvela-referencia <directory that holds data/> <output directory>
 // Depends on Partida (tools/roteiro) and linhaDeComando.h (tools/previa).
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "engine/media/pixela.h"
@@ -123,8 +122,6 @@ int main(int argc, char** argv)
     std::string saida;
     if (const int codigo = leLinhaDeComando(argc, argv, saida))
         return codigo;
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
     Partida partida("referencia");
     if (!partida.inicia())
         return 1;

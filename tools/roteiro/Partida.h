@@ -14,6 +14,7 @@
 // ended in a module switch.
 class Partida {
 public:
+    // Sets SDL's dummy video and audio drivers for the process, then builds the project;
     // ferramenta names the tool in the messages it prints.
     explicit Partida(const char* ferramenta);
 
@@ -32,7 +33,7 @@ public:
     CModulo* modulo() const { return jogo.retornaModulo(); }
 
 private:
-    const char* ferramenta;
+    const char* ferramenta;  // before jogo: its initialiser picks the drivers
     Uint32 agora;
     Corvela jogo;
 };
