@@ -48,7 +48,7 @@ test: build fuzz
 # The built game driven by key presses under Xvfb, with its sound recorded; the screenshots
 # are left in $(BUILD)/e2e.
 e2e: build
-	tests/e2e/ponta_a_ponta.sh $(BUILD)/corvela $(BUILD)/e2e
+	tests/programa/e2e/ponta_a_ponta.sh $(BUILD)/corvela $(BUILD)/e2e
 
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
@@ -99,7 +99,7 @@ web-serve: web
 
 # Plays the page in headless chromium against frames the native build draws.
 web-test: web build
-	$(NODE_WEB) node tests/web/percurso.js $(WEB_BUILD)/site $(BUILD)
+	$(NODE_WEB) node tests/programa/web/percurso.js $(WEB_BUILD)/site $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD) $(SAN_BUILD) build-porta $(WEB_BUILD)

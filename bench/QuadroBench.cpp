@@ -12,8 +12,8 @@ namespace {
 // One main-loop frame of a screen in its measured state; the clock never waits.
 void BM_Ciclo(benchmark::State& estado, const cenas::Cena* cena)
 {
-    Bancada bancada;
-    if (!bancada.pronta() || !cena->prepara(bancada)) {
+    Partida bancada;
+    if (!bancada.inicia() || !cena->prepara(bancada)) {
         estado.SkipWithError("the screen could not be reached");
         return;
     }

@@ -15,7 +15,7 @@ CModulo* criaTelaMedida()
 }
 
 // The engine's own frame, on every module number so no switch leaves it.
-bool preparaMotor(Bancada& b)
+bool preparaMotor(Partida& b)
 {
     for (int n = 0; n < Corvela::NUM_MODULOS; ++n)
         b.jogo().defFabrica(n, criaTelaMedida);
@@ -24,7 +24,7 @@ bool preparaMotor(Bancada& b)
 }
 
 // A screen brought `quadros` frames in, then held on that frame.
-bool preparaParada(Bancada& b, int modulo, unsigned quadros)
+bool preparaParada(Partida& b, int modulo, unsigned quadros)
 {
     b.entra(modulo);
     b.quadros(quadros);
@@ -34,34 +34,35 @@ bool preparaParada(Bancada& b, int modulo, unsigned quadros)
 
 // The intro after its first frame, which draws nothing of the logo (alpha 0): each of the
 // frames after it blends the logo at the next alpha, up to the last step of the fade.
-bool preparaDesvanecimento(Bancada& b)
+bool preparaDesvanecimento(Partida& b)
 {
     b.entra(Corvela::APRESENTACAO);
     b.quadros(1);
     return true;
 }
 
-Jogo& jogoAtivo(Bancada& b)
+Jogo& jogoAtivo(Partida& b)
 {
     return *static_cast<Jogo*>(b.jogo().retornaModulo());
 }
 
 // A Normal game as the menu starts it; its time runs.
-void entraNoJogo(Bancada& b)
+void entraNoJogo(Partida& b)
 {
     b.jogo().dificuldade = Jogo::NORMAL;
     b.entra(Corvela::JOGO);
     b.quadros(1);
 }
 
-bool preparaJogo(Bancada& b)
+bool preparaJogo(Partida& b)
 {
     entraNoJogo(b);
-    b.toca(SDLK_BACKSPACE);
+    b.aperta(SDLK_BACKSPACE);
+    b.quadros(1);
     return jogoAtivo(b).retornaTabuleiro().retornaAjuda() && !jogoAtivo(b).retornaLimpo();
 }
 
-bool preparaLimpo(Bancada& b)
+bool preparaLimpo(Partida& b)
 {
     entraNoJogo(b);
     Tabuleiro& t = jogoAtivo(b).retornaTabuleiro();
@@ -80,13 +81,13 @@ const std::vector<Cena>& todas()
         {"desvanecimento", "intro's fade: the logo blended at a new alpha each frame",
          preparaDesvanecimento, Apresentacao::ALFA_FINAL / Apresentacao::PASSO_ALFA - 1},
         {"apresentacao", "intro at 2.6 s: the logo animating, its two lines",
-         [](Bancada& b) { return preparaParada(b, Corvela::APRESENTACAO, 80); }, 0},
+         [](Partida& b) { return preparaParada(b, Corvela::APRESENTACAO, 80); }, 0},
         {"menu", "main menu: title picture, five rows",
-         [](Bancada& b) { return preparaParada(b, Corvela::MENU, 1); }, 0},
+         [](Partida& b) { return preparaParada(b, Corvela::MENU, 1); }, 0},
         {"jogo", "game screen playing, tile numbers on, time running", preparaJogo, 0},
         {"limpo", "game screen showing CLEAR!", preparaLimpo, 0},
         {"creditos", "credits, second page (the most text)",
-         [](Bancada& b) { return preparaParada(b, Corvela::CREDITOS, 220); }, 0},
+         [](Partida& b) { return preparaParada(b, Corvela::CREDITOS, 220); }, 0},
     };
     return lista;
 }

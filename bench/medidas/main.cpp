@@ -37,7 +37,7 @@ __attribute__((noinline)) void rodaQuadros(Corvela& jogo, unsigned n)
 }
 
 // Switches to the game screen and runs its first frame; out of line for the same reason.
-__attribute__((noinline)) void entraNoJogo(Bancada& b)
+__attribute__((noinline)) void entraNoJogo(Partida& b)
 {
     b.entra(Corvela::JOGO);
     b.quadros(1);
@@ -79,8 +79,8 @@ int quadros(const char* nome, unsigned n)
     const cenas::Cena* cena = cenaPedida(nome);
     if (cena == nullptr)
         return 2;
-    Bancada b;
-    if (!b.pronta() || !cena->prepara(b))
+    Partida b;
+    if (!b.inicia() || !cena->prepara(b))
         return 1;
     if (cena->duracao > 0)
         n = std::min(n, cena->duracao);
@@ -96,8 +96,8 @@ int quadros(const char* nome, unsigned n)
 int arranque()
 {
     const Relogio::time_point t0 = Relogio::now();
-    Bancada b;
-    if (!b.pronta())
+    Partida b;
+    if (!b.inicia())
         return 1;
     b.entra(Corvela::APRESENTACAO);
     b.quadros(1);
@@ -140,8 +140,8 @@ int entrada(unsigned n)
         return 1;
     int resultado = 1;
     {
-        Bancada b;
-        if (b.pronta()) {
+        Partida b;
+        if (b.inicia()) {
             b.entra(Corvela::MENU);
             b.quadros(2);
             const Relogio::time_point t0 = Relogio::now();
@@ -165,8 +165,8 @@ int periodo(const char* nome, unsigned n)
                      nome, cena->duracao);
         return 2;
     }
-    Bancada b;
-    if (!b.pronta() || !cena->prepara(b))
+    Partida b;
+    if (!b.inicia() || !cena->prepara(b))
         return 1;
     b.quadros(QUADROS_AQUECIMENTO);
     b.relogioReal();

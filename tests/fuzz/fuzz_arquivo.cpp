@@ -9,7 +9,7 @@
 #include <string>
 
 #include "engine/files/CArquivo.h"
-#include "tests/ArquivosTemporarios.h"
+#include "tests/apoio/ArquivosTemporarios.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "engine/core/CEvento.h"
 #include "engine/files/CArquivoChave.h"
 #include "engine/media/CVideo.h"
-#include "tests/ArquivosTemporarios.h"
+#include "tests/apoio/ArquivosTemporarios.h"
 
 namespace {
 

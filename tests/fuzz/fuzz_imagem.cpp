@@ -15,7 +15,7 @@
 
 #include "engine/media/CSpriteAnimado.h"
 #include "engine/media/pixela.h"
-#include "tests/ArquivosTemporarios.h"
+#include "tests/apoio/ArquivosTemporarios.h"
 
 namespace {
 

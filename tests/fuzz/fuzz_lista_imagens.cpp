@@ -15,7 +15,7 @@
 #include <string>
 
 #include "game/Tabuleiro.h"
-#include "tests/ArquivosTemporarios.h"
+#include "tests/apoio/ArquivosTemporarios.h"
 
 namespace {
 

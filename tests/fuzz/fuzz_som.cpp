@@ -15,7 +15,7 @@
 
 #include "engine/media/CSom.h"
 #include "engine/media/cabecalhos.h"
-#include "tests/ArquivosTemporarios.h"
+#include "tests/apoio/ArquivosTemporarios.h"
 
 namespace {
 

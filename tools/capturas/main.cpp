@@ -116,9 +116,10 @@ int main(int argc, char** argv)
     std::string saida;
     if (const int codigo = leLinhaDeComando(argc, argv, saida))
         return codigo;
-    Partida partida("capturas");
+    Partida partida(roteiro::QUADRO_MS, "capturas");
     if (!partida.inicia())
         return 1;
+    partida.comeca();
     const bool ok = apresentacao(partida, saida) && menu(partida, saida) &&
                     jogo(partida, saida) && creditos(partida, saida);
     if (!ok)

@@ -122,9 +122,10 @@ int main(int argc, char** argv)
     std::string saida;
     if (const int codigo = leLinhaDeComando(argc, argv, saida))
         return codigo;
-    Partida partida("referencia");
+    Partida partida(roteiro::QUADRO_MS, "referencia");
     if (!partida.inicia())
         return 1;
+    partida.comeca();
     if (!percorre(partida, saida)) {
         std::fprintf(stderr, "referencia: incapaz de percorrer o jogo\n");
         return 1;

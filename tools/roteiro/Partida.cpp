@@ -4,49 +4,51 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "tools/roteiro/roteiro.h"
-
 namespace {
 
 // Pictures without a window and without a sound card, the same on every machine. The project
-// opens its sound device as it is built, so this runs before it (ferramenta is initialised
-// first, jogo last).
-const char* comDriversFalsos(const char* ferramenta)
+// opens its sound device as it is built, so this runs before it (nome is initialised first,
+// projeto last).
+const char* comDriversFalsos(const char* nome)
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    return ferramenta;
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    return nome;
 }
 
 }  // namespace
 
-Partida::Partida(const char* ferramenta)
-    : ferramenta(comDriversFalsos(ferramenta)), agora(0)
+Partida::Partida(Uint32 passoMs, const char* nome) : nome(comDriversFalsos(nome))
 {
-    jogo.retornaRelogio()->defFonteTicks(roteiro::relogio, &agora);
-    jogo.retornaRelogio()->inicializa();
+    ticks.passo = passoMs;
+    projeto.retornaRelogio()->defFonteTicks(roteiro::Ticks::le, &ticks);
+    projeto.retornaRelogio()->inicializa();
 }
 
 bool Partida::inicia()
 {
-    if (!jogo.init())
-        return false;
-    jogo.defProxModulo(Corvela::APRESENTACAO);
-    jogo.carregaModuloMem();
-    return true;
+    return projeto.init();
+}
+
+void Partida::entra(int modulo)
+{
+    projeto.defProxModulo(modulo);
+    projeto.carregaModuloMem();
 }
 
 void Partida::quadros(int n)
 {
     for (int i = 0; i < n; ++i)
-        jogo.executaQuadro();
+        projeto.executaQuadro();
 }
 
-void Partida::aperta(SDLKey tecla)
+void Partida::aperta(std::initializer_list<SDLKey> teclas)
 {
-    roteiro::empurraTecla(tecla, true);
+    for (SDLKey k : teclas)
+        roteiro::empurraTecla(k, true);
     quadros(1);
-    roteiro::empurraTecla(tecla, false);
+    for (SDLKey k : teclas)
+        roteiro::empurraTecla(k, false);
 }
 
 void Partida::toca(SDLKey tecla)
@@ -62,12 +64,26 @@ bool Partida::ate(const std::string& modulo)
         quadros(1);
     if (ativo() == modulo)
         return true;
-    std::fprintf(stderr, "%s: %s never came (still %s)\n", ferramenta, modulo.c_str(),
+    std::fprintf(stderr, "%s: %s never came (still %s)\n", nome, modulo.c_str(),
                  ativo().c_str());
     return false;
 }
 
+void Partida::congela()
+{
+    projeto.retornaRelogio()->ajustaIntervalos(0, 0);
+    projeto.executaQuadro();
+}
+
+void Partida::relogioReal()
+{
+    CRelogio* relogio = projeto.retornaRelogio();
+    relogio->defFonteTicks(nullptr, nullptr);
+    relogio->ajustaIntervalos(CRelogio::INTERVALO_MIN_PADRAO, CRelogio::INTERVALO_MAX_PADRAO);
+    relogio->reset();
+}
+
 std::string Partida::ativo() const
 {
-    return jogo.retornaModulo() != nullptr ? jogo.retornaModulo()->retornaNomeClasse() : "";
+    return projeto.retornaModulo() != nullptr ? projeto.retornaModulo()->retornaNomeClasse() : "";
 }

@@ -1,9 +1,12 @@
-// roteiro: what the tools that run the real screens frame by frame share: a scripted tick
-// source that makes every frame last one 33 ms step, and real SDL key events. Depends on SDL.
+// roteiro: what every program that runs the game's screens on a script shares (the tests, the
+// picture tools, the benchmarks): a scripted tick source for the frame clock and real SDL key
+// events. Depends on SDL.
 #ifndef CORVELA_ROTEIRO_H
 #define CORVELA_ROTEIRO_H
 
 #include <SDL.h>
+
+#include <deque>
 
 namespace roteiro {
 
@@ -11,13 +14,28 @@ const Uint32 QUADRO_MS = 33;
 // No screen of the game waits longer than this many frames for its next step.
 const int QUADROS_MAXIMOS = 2000;
 
-// A CRelogio tick source: contexto is a Uint32 that moves on by QUADRO_MS at every read.
-inline Uint32 relogio(void* contexto)
-{
-    Uint32* agora = static_cast<Uint32*>(contexto);
-    *agora += QUADRO_MS;
-    return *agora;
-}
+// A CRelogio tick source (contexto: the Ticks): the scripted values in fila first, one per
+// read; then it moves on by passo at every read, so each frame lasts one step and the clock's
+// wait always ends.
+struct Ticks {
+    std::deque<Uint32> fila;
+    Uint32 agora = 0;
+    Uint32 passo = QUADRO_MS;
+    unsigned leituras = 0;
+
+    static Uint32 le(void* contexto)
+    {
+        Ticks* t = static_cast<Ticks*>(contexto);
+        ++t->leituras;
+        if (t->fila.empty()) {
+            t->agora += t->passo;
+        } else {
+            t->agora = t->fila.front();
+            t->fila.pop_front();
+        }
+        return t->agora;
+    }
+};
 
 inline void empurraTecla(SDLKey tecla, bool desce)
 {
