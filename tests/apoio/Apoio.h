@@ -1,5 +1,5 @@
-// Test support shared by the engine's and the game's tests: real SDL key events (the scripted
-// clock and the frame driver are tools/roteiro's) and small WAV files written on the spot.
+// Test support shared by the engine's and the game's tests: the scripted clock and key events
+// (tools/roteiro's) and small WAV files written on the spot.
 #ifndef CORVELA_TESTES_APOIO_H
 #define CORVELA_TESTES_APOIO_H
 
@@ -10,9 +10,6 @@
 #include "tools/roteiro/roteiro.h"
 
 namespace apoio {
-
-// A real key event for the next frame's queue: the same one the picture tools push.
-using roteiro::empurraTecla;
 
 // A mono 16-bit WAV of a sine tone, long enough to still be playing while a test looks.
 bool escreveWavTom(const std::string& caminho, unsigned milissegundos, unsigned frequencia = 22050);

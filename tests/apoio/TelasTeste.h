@@ -49,8 +49,8 @@ inline int direitaDaCor(SDL_Surface* s, int x, int y, int w, int h, Cor c)
 // Press and release within one frame's events: the key went up (subiu) but not down.
 inline void toca(SDLKey tecla)
 {
-    apoio::empurraTecla(tecla, true);
-    apoio::empurraTecla(tecla, false);
+    roteiro::empurraTecla(tecla, true);
+    roteiro::empurraTecla(tecla, false);
 }
 
 // Frame n of the project's first module starts with 50 * (n - 2) ms counted (n >= 2); of a

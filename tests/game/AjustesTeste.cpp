@@ -34,10 +34,10 @@ protected:
 // Whether pressing `tecla` reaches logical key `codigo`.
 bool aciona(CEvento& evento, SDLKey tecla, unsigned char codigo)
 {
-    apoio::empurraTecla(tecla, true);
+    roteiro::empurraTecla(tecla, true);
     evento.descarregaFila();
     const bool desceu = evento.desceu(codigo);
-    apoio::empurraTecla(tecla, false);
+    roteiro::empurraTecla(tecla, false);
     evento.descarregaFila();
     return desceu;
 }

@@ -35,10 +35,10 @@ protected:
     // The screen expected with a 201x81 logo on 320x240: the blue, logo frame `quadro` (or
     // none for -1) at (127, 80) at the fade's last alpha, and the text lines at (130, 160) and
     // (130, 170) in white.
-    Copia esperada(int quadro)
+    Superficie esperada(int quadro)
     {
         SDL_Surface* t = tela();
-        Copia s(SDL_ConvertSurface(t, t->format, SDL_SWSURFACE), SDL_FreeSurface);
+        Superficie s(SDL_ConvertSurface(t, t->format, SDL_SWSURFACE), SDL_FreeSurface);
         SDL_FillRect(s.get(), nullptr, SDL_MapRGB(s->format, AZUL.r, AZUL.g, AZUL.b));
         if (quadro >= 0) {
             CSpriteAnimado logo;
@@ -57,15 +57,6 @@ protected:
         return s;
     }
 
-    bool telaIgual(SDL_Surface* s)
-    {
-        for (int y = 0; y < s->h; ++y)
-            for (int x = 0; x < s->w; ++x)
-                if (pixela(s, x, y) != pixela(tela(), x, y))
-                    return false;
-        return true;
-    }
-
     std::string diretorioOriginal;
 };
 
@@ -79,7 +70,7 @@ TEST_F(ApresentacaoTeste, FadeTextoPosicoesETrocaParaOMenu)
     // swapped for its opaque copy over the blue, which the screen checks below hold to the
     // same pixels. Frame n starts with 50 * (n - 2) ms counted: the text shows from frame 42.
     std::vector<int> alfas, esperados, comTexto;
-    const Copia esperadas[] = {esperada(0), esperada(1), esperada(2)};
+    const Superficie esperadas[] = {esperada(0), esperada(1), esperada(2)};
     std::set<int> quadrosVistos;
     for (int n = 1; n <= 60; ++n) {
         quadros(1);
@@ -100,7 +91,7 @@ TEST_F(ApresentacaoTeste, FadeTextoPosicoesETrocaParaOMenu)
         if (n >= 50) {
             int igual = -1;
             for (int q = 0; q < 3 && igual < 0; ++q)
-                if (telaIgual(esperadas[q].get()))
+                if (diferencas(tela(), esperadas[q].get()) == 0)
                     igual = q;
             EXPECT_NE(-1, igual) << "frame " << n << ": logo at (127, 80), text at (130, 160)"
                                  << " and (130, 170)";
@@ -113,14 +104,14 @@ TEST_F(ApresentacaoTeste, FadeTextoPosicoesETrocaParaOMenu)
     EXPECT_EQ(42, comTexto.front()) << "the first frame with 2000 ms counted";
     EXPECT_EQ(60u - 41u, comTexto.size()) << "and every frame after it";
 
-    apoio::empurraTecla(SDLK_LCTRL, true);  // the intro reads no keys
+    roteiro::empurraTecla(SDLK_LCTRL, true);  // the intro reads no keys
     quadros(101 - 60);
     EXPECT_EQ("Apresentacao", ativo());
     EXPECT_GT(contaCor(tela(), 130, 160, 70, 25, BRANCO), 0) << "the text stays";
     quadros(1);
     EXPECT_EQ("Menu", ativo()) << "frame 102 starts with 5000 ms counted";
     // The action key held through the switch was forgotten: its release chooses nothing.
-    apoio::empurraTecla(SDLK_LCTRL, false);
+    roteiro::empurraTecla(SDLK_LCTRL, false);
     quadros(1);
     EXPECT_EQ("Menu", ativo());
 }
@@ -141,8 +132,8 @@ TEST_F(ApresentacaoTeste, SemOLogoOTextoFicaNoLugarEOMenuVemNaHora)
     CaptureStderr();
     abre(Corvela::APRESENTACAO);
     quadros(42);
-    const Copia so(esperada(-1));
-    const bool textoNoLugar = telaIgual(so.get());
+    const Superficie so(esperada(-1));
+    const bool textoNoLugar = diferencas(tela(), so.get()) == 0;
     quadros(59);
     const std::string ativoNoQuadro101 = ativo();
     quadros(1);

@@ -72,7 +72,7 @@ TEST_F(CreditosTeste, TresPaginasDeSeteSegundosFadeNaUltimaEVoltaAoMenu)
 
 TEST_F(CreditosTeste, TeclaDeVoltaNoPrimeiroQuadroMostraAPaginaUmaVez)
 {
-    apoio::empurraTecla(SDLK_ESCAPE, true);
+    roteiro::empurraTecla(SDLK_ESCAPE, true);
     quadros(1);
     EXPECT_EQ("Menu", ativo());
     ASSERT_NE(nullptr, ultimaTela());
@@ -81,10 +81,10 @@ TEST_F(CreditosTeste, TeclaDeVoltaNoPrimeiroQuadroMostraAPaginaUmaVez)
     // On page 1 too, and on the key going down, not on its release.
     abre(Corvela::CREDITOS);
     quadros(150);
-    apoio::empurraTecla(SDLK_ESCAPE, false);  // still held from before the switch: forgotten
+    roteiro::empurraTecla(SDLK_ESCAPE, false);  // still held from before the switch: forgotten
     quadros(1);
     EXPECT_EQ("Creditos", ativo());
-    apoio::empurraTecla(SDLK_ESCAPE, true);
+    roteiro::empurraTecla(SDLK_ESCAPE, true);
     quadros(1);
     EXPECT_EQ("Menu", ativo());
     EXPECT_EQ(celulasEsperadas(1), celulasDoTitulo(ultimaTela().get()));

@@ -192,15 +192,15 @@ TEST_F(Jogando, VoltaAoMenuENovaVisitaComecaDoZero)
     aperta(SDLK_LCTRL);
     aperta(SDLK_LCTRL);  // won, and on to the next game
     ASSERT_EQ(1u, jogo().retornaVitorias());
-    apoio::empurraTecla(SDLK_ESCAPE, true);
+    roteiro::empurraTecla(SDLK_ESCAPE, true);
     quadro();
     EXPECT_EQ(-1, projeto.retornaProxModulo()) << "pressing back is not enough";
 
     // Back released and right pressed in one frame: only the menu is asked for, and the
     // frame is drawn (run by hand to look at it before the switch).
     const unsigned selecionado = tab().retornaSelecionado();
-    apoio::empurraTecla(SDLK_ESCAPE, false);
-    apoio::empurraTecla(SDLK_RIGHT, true);
+    roteiro::empurraTecla(SDLK_ESCAPE, false);
+    roteiro::empurraTecla(SDLK_RIGHT, true);
     projeto.retornaEvento()->descarregaFila();
     SDL_FillRect(tela(), nullptr, 0);
     jogo().ciclo();

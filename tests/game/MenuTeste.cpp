@@ -84,8 +84,8 @@ TEST_F(MenuTeste, TituloELinhasComNormalDestacadoEMovimentoCircular)
     for (const char* vistas : {"Mgggg", "gMggg"})  // and down on Quit to the first row
         EXPECT_EQ(vistas, comTecla(SDLK_DOWN));
     // Up and down in one frame: up is tested first and the frame takes one move only.
-    apoio::empurraTecla(SDLK_UP, true);
-    apoio::empurraTecla(SDLK_DOWN, true);
+    roteiro::empurraTecla(SDLK_UP, true);
+    roteiro::empurraTecla(SDLK_DOWN, true);
     quadros(1);
     EXPECT_EQ("Mgggg", linhas());
     // Both held: nothing moves until a key goes down again; a tap within one frame is no
@@ -102,12 +102,12 @@ TEST_F(MenuTeste, TituloELinhasComNormalDestacadoEMovimentoCircular)
 
 TEST_F(MenuTeste, AcaoSoAoSoltarEDificuldadeGuardadaAntesDoJogo)
 {
-    apoio::empurraTecla(SDLK_LCTRL, true);
+    roteiro::empurraTecla(SDLK_LCTRL, true);
     quadros(5);
     EXPECT_EQ("Menu", ativo()) << "holding the action key chooses nothing";
     // Released in the same frame as an up press: the move wins, no choice.
-    apoio::empurraTecla(SDLK_UP, true);
-    apoio::empurraTecla(SDLK_LCTRL, false);
+    roteiro::empurraTecla(SDLK_UP, true);
+    roteiro::empurraTecla(SDLK_LCTRL, false);
     quadros(1);
     EXPECT_EQ("Menu", ativo());
     EXPECT_EQ("Mgggg", linhas());
@@ -116,9 +116,9 @@ TEST_F(MenuTeste, AcaoSoAoSoltarEDificuldadeGuardadaAntesDoJogo)
     for (int linha : {Menu::IMPOSSIVEL, Menu::FACIL, Menu::NORMAL}) {
         abre(Corvela::MENU);
         vaiPara(linha);
-        apoio::empurraTecla(SDLK_LALT, true);  // left Alt acts like left Ctrl
+        roteiro::empurraTecla(SDLK_LALT, true);  // left Alt acts like left Ctrl
         quadros(1);
-        apoio::empurraTecla(SDLK_LALT, false);
+        roteiro::empurraTecla(SDLK_LALT, false);
         quadros(1);
         EXPECT_EQ(linha, JogoSonda::dificuldadeVista) << linha;
         EXPECT_EQ("JogoSonda", ativo());

@@ -178,7 +178,6 @@ void ilegivel(const fs::path& arquivo)
 int joga()
 {
     Partida partida(CRelogio::INTERVALO_MIN_PADRAO);
-    CorvelaRoteirizado& jogo = partida.jogo();
     if (!partida.inicia())
         return -1;
     partida.comeca();

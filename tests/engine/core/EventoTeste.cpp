@@ -6,7 +6,7 @@
 
 namespace {
 
-using apoio::empurraTecla;
+using roteiro::empurraTecla;
 
 class EventoTeste : public ::testing::Test {
 protected:

@@ -172,14 +172,14 @@ TEST_F(ProjetoTeste, TerminaAindaCompletaOQuadro)
 TEST_F(ProjetoTeste, TeclaSeguradaNaTrocaNaoPassaParaONovoModulo)
 {
     comeca();
-    apoio::empurraTecla(SDLK_LCTRL, true);
+    roteiro::empurraTecla(SDLK_LCTRL, true);
     jogo.executaQuadro();
     EXPECT_EQ("tecla4 intro", diario.back());
     jogo.defProxModulo(Corvela::MENU);
     jogo.executaQuadro();
     jogo.executaQuadro();
     EXPECT_EQ("ciclo menu", diario.back());  // Ctrl still physically down, forgotten here
-    apoio::empurraTecla(SDLK_LCTRL, false);
+    roteiro::empurraTecla(SDLK_LCTRL, false);
     jogo.executaQuadro();
     EXPECT_FALSE(jogo.retornaEvento()->subiu(4));
 }

@@ -91,10 +91,10 @@ protected:
     // Whether holding the SDL key sym makes logical key codInt active.
     bool ativa(int sym, unsigned char codInt)
     {
-        apoio::empurraTecla(static_cast<SDLKey>(sym), true);
+        roteiro::empurraTecla(static_cast<SDLKey>(sym), true);
         evento.descarregaFila();
         const bool ativado = evento.ativado(codInt);
-        apoio::empurraTecla(static_cast<SDLKey>(sym), false);
+        roteiro::empurraTecla(static_cast<SDLKey>(sym), false);
         evento.descarregaFila();
         return ativado;
     }
