@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "sintetizador_saida.h"
+#include "tools/gerador/som/saida.h"
 
 namespace apoio {
 

@@ -12,9 +12,9 @@
 #include "engine/media/CSprite.h"
 #include "engine/media/CTexto.h"
 #include "engine/media/pixela.h"
-#include "fontes.h"
-#include "imagens.h"
-#include "sons.h"
+#include "tools/gerador/fontes/fontes.h"
+#include "tools/gerador/imagens/imagens.h"
+#include "tools/gerador/som/sons.h"
 #include "tests/apoio/ArquivosTemporarios.h"
 
 namespace {

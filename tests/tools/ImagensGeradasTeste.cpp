@@ -12,7 +12,7 @@
 
 #include "engine/media/pixela.h"
 #include "tests/apoio/ArquivosTemporarios.h"
-#include "tools/gerador/imagens_base.h"
+#include "tools/gerador/imagens/base.h"
 
 namespace {
 

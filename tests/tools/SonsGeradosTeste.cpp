@@ -14,9 +14,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/apoio/ArquivosTemporarios.h"
-#include "tools/gerador/partitura.h"
-#include "tools/gerador/partitura_pecas.h"
-#include "tools/gerador/sintetizador_saida.h"
+#include "tools/gerador/som/partitura.h"
+#include "tools/gerador/som/pecas/pecas.h"
+#include "tools/gerador/som/saida.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <cstring>
 #include <string>
 
-#include "fontes.h"
-#include "imagens.h"
-#include "musicas.h"
-#include "sons.h"
+#include "tools/gerador/fontes/fontes.h"
+#include "tools/gerador/imagens/imagens.h"
+#include "tools/gerador/som/musicas.h"
+#include "tools/gerador/som/sons.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/media/CFonteBitmap.h"
-#include "fontes_fon.h"
+#include "tools/gerador/fontes/fon.h"
 #include "tests/apoio/MidiaTeste.h"
 
 namespace {
