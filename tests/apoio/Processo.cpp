@@ -1,4 +1,4 @@
-// Processo: fork, exec, non-blocking collection of both streams, timed wait.
+// Processo: fork, non-blocking collection of both streams, timed wait.
 #include "tests/apoio/Processo.h"
 
 #include <fcntl.h>
@@ -6,60 +6,55 @@
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
 
 namespace {
 
-const int PASSO_MS = 10;
-
-long agoraMs()
+bool passou(std::chrono::steady_clock::time_point fim)
 {
-    timespec t;
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return t.tv_sec * 1000L + t.tv_nsec / 1000000L;
+    return std::chrono::steady_clock::now() >= fim;
 }
 
-void drena(int fd, std::string& destino)
+std::chrono::steady_clock::time_point daqui(unsigned ms)
 {
-    char buf[4096];
-    ssize_t n;
-    while (fd >= 0 && (n = read(fd, buf, sizeof buf)) > 0)
-        destino.append(buf, static_cast<size_t>(n));
+    return std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
 }
 
 }  // namespace
 
-Processo::Processo(const std::string& binario, const std::string& diretorio, const char* video,
-                   const char* audio)
+Processo::Processo(const std::function<void()>& filho)
 {
     int saida[2], erro[2];
-    if (pipe(saida) != 0)
+    if (pipe(saida) != 0 || pipe(erro) != 0)
         return;
-    if (pipe(erro) != 0) {
-        close(saida[0]);
-        close(saida[1]);
-        return;
-    }
+    std::fflush(nullptr);  // nothing buffered in the test is written twice
     pid = fork();
     if (pid == 0) {
-        dup2(saida[1], 1);
-        dup2(erro[1], 2);
-        close(saida[0]);
-        close(erro[0]);
-        setenv("SDL_VIDEODRIVER", video, 1);
-        setenv("SDL_AUDIODRIVER", audio, 1);
-        if (chdir(diretorio.c_str()) != 0)
-            _exit(99);
-        execl(binario.c_str(), "corvela", static_cast<char*>(nullptr));
+        dup2(saida[1], STDOUT_FILENO);
+        dup2(erro[1], STDERR_FILENO);
+        filho();
         _exit(98);
     }
     close(saida[1]);
     close(erro[1]);
-    saidaFd = saida[0];
-    erroFd = erro[0];
-    fcntl(saidaFd, F_SETFL, O_NONBLOCK);
-    fcntl(erroFd, F_SETFL, O_NONBLOCK);
+    fds[0] = saida[0];
+    fds[1] = erro[0];
+    for (const int fd : fds)
+        fcntl(fd, F_SETFL, O_NONBLOCK);
+}
+
+Processo::Processo(const std::string& binario, const std::string& diretorio, const char* video,
+                   const char* audio)
+    : Processo([&]() {
+          setenv("SDL_VIDEODRIVER", video, 1);
+          setenv("SDL_AUDIODRIVER", audio, 1);
+          if (chdir(diretorio.c_str()) == 0)
+              execl(binario.c_str(), "corvela", static_cast<char*>(nullptr));
+      })
+{
 }
 
 Processo::~Processo()
@@ -68,29 +63,28 @@ Processo::~Processo()
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
     }
-    if (saidaFd >= 0)
-        close(saidaFd);
-    if (erroFd >= 0)
-        close(erroFd);
+    for (const int fd : fds)
+        if (fd >= 0)
+            close(fd);
 }
 
 void Processo::coleta(int esperaMs)
 {
-    pollfd fds[2] = {{saidaFd, POLLIN, 0}, {erroFd, POLLIN, 0}};
-    poll(fds, 2, esperaMs);
-    drena(saidaFd, resultado.saida);
-    drena(erroFd, resultado.erro);
+    pollfd p[2] = {{fds[0], POLLIN, 0}, {fds[1], POLLIN, 0}};
+    poll(p, 2, esperaMs);
+    std::string* destinos[2] = {&resultado.saida, &resultado.erro};
+    char buf[4096];
+    for (int i = 0; i < 2; ++i)
+        for (ssize_t n; (n = read(fds[i], buf, sizeof buf)) > 0;)
+            destinos[i]->append(buf, static_cast<size_t>(n));
 }
 
 bool Processo::esperaSaida(const std::string& texto, unsigned msLimite)
 {
-    const long fim = agoraMs() + msLimite;
-    while (resultado.saida.find(texto) == std::string::npos) {
-        if (pid <= 0 || agoraMs() >= fim)
-            return false;
-        coleta(PASSO_MS);
-    }
-    return true;
+    const auto fim = daqui(msLimite);
+    while (pid > 0 && resultado.saida.find(texto) == std::string::npos && !passou(fim))
+        coleta(10);
+    return resultado.saida.find(texto) != std::string::npos;
 }
 
 void Processo::sinal(int numero) const
@@ -103,11 +97,11 @@ Resultado Processo::termina(unsigned msLimite)
 {
     if (pid <= 0 || colhido)
         return resultado;
-    const long fim = agoraMs() + msLimite;
+    const auto fim = daqui(msLimite);
     int status = 0;
     pid_t colhidoPid = 0;
-    while ((colhidoPid = waitpid(pid, &status, WNOHANG)) == 0 && agoraMs() < fim)
-        coleta(PASSO_MS);
+    while ((colhidoPid = waitpid(pid, &status, WNOHANG)) == 0 && !passou(fim))
+        coleta(10);
     if (colhidoPid == 0) {
         resultado.excedeu = true;
         kill(pid, SIGKILL);
@@ -119,10 +113,9 @@ Resultado Processo::termina(unsigned msLimite)
         resultado.sinal = WTERMSIG(status);
     }
     // The pipes stay open until the last writer is gone: read to their end.
-    fcntl(saidaFd, F_SETFL, 0);
-    fcntl(erroFd, F_SETFL, 0);
-    drena(saidaFd, resultado.saida);
-    drena(erroFd, resultado.erro);
+    for (const int fd : fds)
+        fcntl(fd, F_SETFL, 0);
+    coleta(0);
     colhido = true;
     return resultado;
 }

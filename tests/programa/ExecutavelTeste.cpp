@@ -1,71 +1,64 @@
-// The corvela executable in a child process: its lines on start, how it ends when the video
-// mode or the audio device cannot be had, and SIGINT and SIGTERM ending it like Quit.
+// The corvela executable in a child process, as built and as installed: its exit status when
+// the video mode or the audio device cannot be had, SIGINT and SIGTERM ending it like Quit,
+// and the installed folder's start script run from elsewhere.
 #include <gtest/gtest.h>
 
 #include <signal.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <string>
 
+#include "tests/apoio/ArquivosTemporarios.h"
 #include "tests/apoio/Processo.h"
 
 namespace {
 
-const char* const LINHAS_INICIO =
-    "Sistema de som inicializado com sucesso...\n"
-    "SubSistema de video inicializado corretamente...\n"
-    "Video inicializado corretamente...\n";
-// The services close in this order once the loop has ended.
-const char* const LINHAS_FIM = "Sistema de som finalizado...\nSistema de vídeo encerrado... \n";
-
-Resultado roda(const char* video, const char* audio, unsigned msLimite)
+TEST(Executavel, StatusAoFalharOuSerInterrompido)
 {
-    Processo corvela(CORVELA_BINARIO, CORVELA_RAIZ, video, audio);
-    return corvela.termina(msLimite);
-}
-
-TEST(Executavel, ComecaERodaAteSerParado)
-{
-    const Resultado r = roda("dummy", "dummy", 1500);
-    EXPECT_TRUE(r.excedeu) << r.erro;  // still running its frames when killed
-    EXPECT_EQ(0u, r.saida.find(LINHAS_INICIO)) << r.saida;
-}
-
-TEST(Executavel, ModoDeVideoRecusadoSaiComMenosUm)
-{
-    const Resultado r = roda("inexistente", "dummy", 10000);
-    EXPECT_TRUE(r.saiu);
-    EXPECT_EQ(255, r.status);
-    EXPECT_EQ(0u, r.erro.find("Erro ao inicializar video: \t ")) << r.erro;
-    EXPECT_EQ(std::string::npos, r.saida.find("Video inicializado"));
-}
-
-TEST(Executavel, SemDispositivoDeAudioSaiCom255)
-{
-    const Resultado r = roda("dummy", "inexistente", 10000);
-    EXPECT_TRUE(r.saiu);
-    EXPECT_EQ(255, r.status);
-    EXPECT_EQ(0u, r.erro.find("Incapaz de inicializar audio: ")) << r.erro;
-    EXPECT_EQ("", r.saida);
-}
-
-// Ctrl+C in the terminal and SIGTERM from a service manager: the frame in progress ends,
-// the services close with their lines, and the status is 0.
-TEST(Executavel, SigintESigtermEncerramComoSair)
-{
-    for (const int sinal : {SIGINT, SIGTERM}) {
-        Processo corvela(CORVELA_BINARIO, CORVELA_RAIZ, "dummy", "dummy");
-        ASSERT_TRUE(corvela.esperaSaida(LINHAS_INICIO, 10000)) << sinal;
-        usleep(300000);  // some frames into the first screen
-        corvela.sinal(sinal);
+    DiretorioTemporario semData;
+    const struct {
+        const char* video;
+        const char* audio;
+        std::string dir;
+        int sinal;  // sent once the video is up; 0 for none
+        int status;
+    } casos[] = {
+        {"inexistente", "dummy", CORVELA_RAIZ, 0, 255},
+        {"dummy", "inexistente", CORVELA_RAIZ, 0, 255},
+        {"dummy", "dummy", CORVELA_RAIZ, SIGINT, 0},  // Ctrl+C in the terminal
+        {"dummy", "dummy", semData.caminho(""), SIGTERM, 0},  // a service manager, no data/
+    };
+    for (const auto& c : casos) {
+        Processo corvela(CORVELA_BINARIO, c.dir, c.video, c.audio);
+        if (c.sinal != 0) {
+            ASSERT_TRUE(corvela.esperaSaida("Video inicializado corretamente...\n", 10000));
+            usleep(300000);  // some frames into the intro
+            corvela.sinal(c.sinal);
+        }
         const Resultado r = corvela.termina(10000);
-        EXPECT_TRUE(r.saiu) << "signal " << sinal << " ended it by " << r.sinal
-                            << (r.excedeu ? " (still running)" : "");
-        EXPECT_EQ(0, r.status) << sinal;
-        const std::string fim = LINHAS_FIM;
-        ASSERT_GE(r.saida.size(), fim.size());
-        EXPECT_EQ(fim, r.saida.substr(r.saida.size() - fim.size())) << r.saida;
+        EXPECT_TRUE(r.saiu) << c.video << c.audio << c.sinal << ": signal " << r.sinal
+                            << (r.excedeu ? ", still running" : "") << r.erro;
+        EXPECT_EQ(c.status, r.status) << c.video << c.audio << c.sinal << r.erro;
     }
+}
+
+TEST(Pacote, PastaInstaladaRodaDeOutroLugar)
+{
+    DiretorioTemporario temp;
+    const std::string pasta = temp.caminho("corvela");
+    const std::string instala = std::string("'") + CORVELA_CMAKE + "' --install '" +
+                                CORVELA_CONSTRUCAO + "' --prefix '" + pasta + "' > /dev/null";
+    ASSERT_EQ(0, std::system(instala.c_str()));
+    for (const char* arquivo : {"corvela", "corvela.sh", "teclas.cfg", "video.cfg", "arialbd.ttf",
+                                "LICENSE-DejaVu.txt", "data/fonts/LICENSE-DejaVu.txt",
+                                "data/fonts/coure.fon", "data/gfx/painel.bmp", "data/bg/01_vale.bmp",
+                                "data/music/CHO7-31ko.ogg", "data/sfx/grunz_success.wav"})
+        EXPECT_TRUE(DiretorioTemporario::existe(pasta + "/" + arquivo)) << arquivo;
+    Processo corvela(pasta + "/corvela.sh", "/", "dummy", "dummy");
+    const Resultado r = corvela.termina(1500);
+    EXPECT_TRUE(r.excedeu) << r.erro;  // still running its frames when killed
+    EXPECT_EQ("", r.erro) << "every file found, the settings files loaded without a word";
 }
 
 }  // namespace
