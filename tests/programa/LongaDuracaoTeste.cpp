@@ -22,6 +22,7 @@ namespace {
 
 // The first round trips fill SDL's and the mixer's caches and the clock's history.
 const unsigned VOLTAS_AQUECIMENTO = 10;
+const int VOLTAS_MINIMAS = 12;
 // What a settled round trip may hold beyond the tenth's: under memcheck the heap is the same
 // to the byte; natively the audio thread may still hold a mixing buffer or two.
 const long long FOLGA_MEMCHECK = 1024;
@@ -48,8 +49,7 @@ long long bytesEmUso(unsigned long* perdidos)
 TEST(LongaDuracao, VoltasPorTodasAsTelasSemCrescerAMemoria)
 {
     const char* pedidas = std::getenv("CORVELA_VOLTAS");
-    const unsigned voltas =
-        std::max(pedidas != nullptr ? std::atoi(pedidas) : 0, static_cast<int>(VOLTAS_AQUECIMENTO) + 2);
+    const unsigned voltas = std::max(pedidas != nullptr ? std::atoi(pedidas) : 0, VOLTAS_MINIMAS);
     Partida partida(CRelogio::INTERVALO_MIN_PADRAO);
     ASSERT_TRUE(partida.inicia());
     testing::internal::CaptureStdout();  // the picture list, once per game screen

@@ -21,72 +21,65 @@ public:
     // falha(), when a screen did not come within its frames or the loop stopped.
     bool volta()
     {
-        if (!espera("Menu", QUADRO_LONGO_MS, LIMITE_QUADROS))
+        if (!espera("Menu", true))
             return false;
         partida.aperta(SDLK_UP);  // Normal -> Easy
         partida.toca(SDLK_LCTRL);
-        if (!espera("Jogo", QUADRO_MS, 1))
+        if (!espera("Jogo"))
             return false;
         joga();
         partida.aperta(SDLK_ESCAPE);  // the back key's release asks for the menu
-        if (!espera("Menu", QUADRO_MS, 2))
+        if (!espera("Menu"))
             return false;
         partida.aperta(SDLK_DOWN);  // Normal -> Impossible -> Credits
         partida.aperta(SDLK_DOWN);
         partida.toca(SDLK_LCTRL);
-        if (!espera("Creditos", QUADRO_MS, 1))
+        if (!espera("Creditos"))
             return false;
         partida.quadros(10);
         partida.aperta(SDLK_ESCAPE);
-        return espera("Menu", QUADRO_MS, 1) &&
-               espera("Apresentacao", QUADRO_LONGO_MS, LIMITE_QUADROS);
+        return espera("Menu") && espera("Apresentacao", true);
     }
 
     // From the intro to the menu's Quit row; true once the loop has stopped and finalizacao
     // has run, as cicloPrincipal ends.
     bool sai()
     {
-        if (!espera("Menu", QUADRO_LONGO_MS, LIMITE_QUADROS))
+        if (!espera("Menu", true))
             return false;
         partida.aperta(SDLK_UP);  // Normal -> Easy -> Quit, wrapping
         partida.aperta(SDLK_UP);
         partida.toca(SDLK_LCTRL);
-        if (partida.jogo().retornaExecutando()) {
-            motivo = "Quit did not stop the loop";
-            return false;
-        }
-        partida.jogo().finalizacao();
-        return true;
+        motivo = partida.jogo().retornaExecutando() ? "Quit did not stop the loop" : "";
+        if (motivo.empty())
+            partida.jogo().finalizacao();
+        return motivo.empty();
     }
 
     unsigned vitorias() const { return totalVitorias; }
     const std::string& falha() const { return motivo; }
 
 private:
-    static const Uint32 QUADRO_MS = CRelogio::INTERVALO_MIN_PADRAO;
-    static const Uint32 QUADRO_LONGO_MS = 1000;  // for the intro's and the menu's timers
-    static const unsigned LIMITE_QUADROS = 400;
-
-    // Frames of passoMs ms until the screen named tela is active.
-    bool espera(const char* tela, Uint32 passoMs, unsigned limite)
+    // Frames until the screen named tela is active: two short ones, or long ones for the
+    // intro's and the menu's timers.
+    bool espera(const char* tela, bool longo = false)
     {
+        const Uint32 passo = longo ? 1000 : CRelogio::INTERVALO_MIN_PADRAO;
         CRelogio* relogio = partida.jogo().retornaRelogio();
-        relogio->ajustaIntervalos(QUADRO_MS, std::max(passoMs, CRelogio::INTERVALO_MAX_PADRAO));
-        partida.ticks.passo = passoMs;
-        unsigned n = 0;
-        while (partida.ativo() != tela && partida.jogo().retornaExecutando() && n++ < limite)
+        relogio->ajustaIntervalos(CRelogio::INTERVALO_MIN_PADRAO,
+                                  std::max(passo, CRelogio::INTERVALO_MAX_PADRAO));
+        partida.ticks.passo = passo;
+        for (unsigned n = 0; partida.ativo() != tela && partida.jogo().retornaExecutando() &&
+                             n < (longo ? 400u : 2u); ++n)
             partida.quadros(1);
-        relogio->ajustaIntervalos(QUADRO_MS, CRelogio::INTERVALO_MAX_PADRAO);
-        partida.ticks.passo = QUADRO_MS;
-        if (partida.ativo() == tela)
-            return true;
-        motivo = std::string("no ") + tela + " after " + std::to_string(n) + " frames in " +
-                 partida.ativo();
-        return false;
+        relogio->ajustaIntervalos(CRelogio::INTERVALO_MIN_PADRAO, CRelogio::INTERVALO_MAX_PADRAO);
+        partida.ticks.passo = CRelogio::INTERVALO_MIN_PADRAO;
+        motivo = partida.ativo() == tela ? "" : std::string("no ") + tela + ", " + partida.ativo();
+        return motivo.empty();
     }
 
-    // The board put one move from solved, that move played with the keys, then on to the next
-    // picture. Whether it is won is the game's own tests' business.
+    // The board put one move from solved and that move played with the keys, then on to the
+    // next picture. Whether it is won is for the game's own tests to check.
     void joga()
     {
         Jogo& jogo = *static_cast<Jogo*>(partida.modulo());
@@ -101,7 +94,7 @@ private:
         partida.aperta(SDLK_LCTRL);
         // The action key that leaves "CLEAR!" also acts on the new board and, within the
         // second that seeds its shuffle, may solve it at once: a cursor key takes that turn.
-        for (unsigned n = 0; jogo.retornaLimpo() && n < LIMITE_QUADROS; ++n)
+        for (unsigned n = 0; jogo.retornaLimpo() && n < 400; ++n)
             partida.aperta({SDLK_RIGHT, SDLK_LCTRL});
         totalVitorias += jogo.retornaVitorias();
     }
