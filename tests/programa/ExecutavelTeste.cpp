@@ -21,11 +21,12 @@ int roda(const std::string& comando)
 
 // cd dir, then the program with the environment's variables; with a signal, that signal two
 // seconds in (the status then the program's own, 128 + n if it died of signal n); without,
-// killed if still running at ten.
+// killed if still running at ten. In the foreground, timeout signals the program alone, not
+// its own process group too: once, as a terminal or a service manager does.
 std::string comando(const std::string& dir, const std::string& programa, const char* sinal,
                     const std::string& ambiente = "")
 {
-    return "cd '" + dir + "' && " + ambiente + " timeout -k 5 " +
+    return "cd '" + dir + "' && " + ambiente + " timeout --foreground -k 5 " +
            (sinal != nullptr ? std::string("--preserve-status -s ") + sinal + " 2 '" : "10 '") +
            programa + "'";
 }

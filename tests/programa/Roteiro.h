@@ -89,7 +89,7 @@ private:
         for (unsigned p = 1; p < 16; ++p)
             tab.troca(static_cast<unsigned char>(p), tab.buscaPosicao(p)->numero);
         tab.move(15);
-        while (tab.retornaSelecionado() != 0)
+        for (unsigned n = 0; tab.retornaSelecionado() != 0 && n < 16; ++n)
             partida.aperta(SDLK_RIGHT);
         partida.aperta(SDLK_LCTRL);
         // The action key that leaves "CLEAR!" also acts on the new board and, within the
