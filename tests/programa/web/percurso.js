@@ -159,7 +159,7 @@ async function percorre(n, url) {
     await n.fecha();
     servidor.fecha();
   }
-  console.log(falhas.length ? `${falhas.length} check(s) failed` : 'browser test passed', '; frames in', saida);
+  console.log(`${falhas.length ? falhas.length + ' check(s) failed' : 'browser test passed'}; frames in ${saida}`);
   process.exit(falhas.length ? 1 : 0);
 })().catch((e) => {
   console.error('browser test stopped: ' + (e.stack || e));
