@@ -1,71 +1,62 @@
-// The corvela executable in a child process: its lines on start, how it ends when the video
-// mode or the audio device cannot be had, and SIGINT and SIGTERM ending it like Quit.
+// The corvela executable, as built and as installed, run by the shell under coreutils' timeout:
+// its exit status when the video mode or the audio device cannot be had, SIGINT and SIGTERM
+// ending it like Quit, and the installed folder's start script run from elsewhere.
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <unistd.h>
+#include <sys/wait.h>
 
+#include <cstdlib>
 #include <string>
 
-#include "tests/apoio/Processo.h"
+#include "tests/apoio/ArquivosTemporarios.h"
 
 namespace {
 
-const char* const LINHAS_INICIO =
-    "Sistema de som inicializado com sucesso...\n"
-    "SubSistema de video inicializado corretamente...\n"
-    "Video inicializado corretamente...\n";
-// The services close in this order once the loop has ended.
-const char* const LINHAS_FIM = "Sistema de som finalizado...\nSistema de vídeo encerrado... \n";
-
-Resultado roda(const char* video, const char* audio, unsigned msLimite)
+// The command's exit status; -1 if the shell could not tell one.
+int roda(const std::string& comando)
 {
-    Processo corvela(CORVELA_BINARIO, CORVELA_RAIZ, video, audio);
-    return corvela.termina(msLimite);
+    const int s = std::system((comando + " > /dev/null").c_str());
+    return WIFEXITED(s) ? WEXITSTATUS(s) : -1;
 }
 
-TEST(Executavel, ComecaERodaAteSerParado)
+// cd dir, then the program with the environment's variables; with a signal, that signal two
+// seconds in (the status then the program's own, 128 + n if it died of signal n); without,
+// killed if still running at ten. In the foreground, timeout signals the program alone, not
+// its own process group too: once, as a terminal or a service manager does.
+std::string comando(const std::string& dir, const std::string& programa, const char* sinal,
+                    const std::string& ambiente = "")
 {
-    const Resultado r = roda("dummy", "dummy", 1500);
-    EXPECT_TRUE(r.excedeu) << r.erro;  // still running its frames when killed
-    EXPECT_EQ(0u, r.saida.find(LINHAS_INICIO)) << r.saida;
+    return "cd '" + dir + "' && " + ambiente + " timeout --foreground -k 5 " +
+           (sinal != nullptr ? std::string("--preserve-status -s ") + sinal + " 2 '" : "10 '") +
+           programa + "'";
 }
 
-TEST(Executavel, ModoDeVideoRecusadoSaiComMenosUm)
+TEST(Executavel, StatusAoFalharOuSerInterrompido)
 {
-    const Resultado r = roda("inexistente", "dummy", 10000);
-    EXPECT_TRUE(r.saiu);
-    EXPECT_EQ(255, r.status);
-    EXPECT_EQ(0u, r.erro.find("Erro ao inicializar video: \t ")) << r.erro;
-    EXPECT_EQ(std::string::npos, r.saida.find("Video inicializado"));
+    DiretorioTemporario semData;
+    for (const char* driver : {"SDL_VIDEODRIVER", "SDL_AUDIODRIVER"})
+        EXPECT_EQ(255, roda(comando(CORVELA_RAIZ, CORVELA_BINARIO, nullptr,
+                                    driver + std::string("=inexistente"))));
+    // Ctrl+C in the terminal; a service manager, with no data/ there.
+    EXPECT_EQ(0, roda(comando(CORVELA_RAIZ, CORVELA_BINARIO, "INT")));
+    EXPECT_EQ(0, roda(comando(semData.caminho(""), CORVELA_BINARIO, "TERM")));
 }
 
-TEST(Executavel, SemDispositivoDeAudioSaiCom255)
+TEST(Pacote, PastaInstaladaRodaDeOutroLugar)
 {
-    const Resultado r = roda("dummy", "inexistente", 10000);
-    EXPECT_TRUE(r.saiu);
-    EXPECT_EQ(255, r.status);
-    EXPECT_EQ(0u, r.erro.find("Incapaz de inicializar audio: ")) << r.erro;
-    EXPECT_EQ("", r.saida);
-}
-
-// Ctrl+C in the terminal and SIGTERM from a service manager: the frame in progress ends,
-// the services close with their lines, and the status is 0.
-TEST(Executavel, SigintESigtermEncerramComoSair)
-{
-    for (const int sinal : {SIGINT, SIGTERM}) {
-        Processo corvela(CORVELA_BINARIO, CORVELA_RAIZ, "dummy", "dummy");
-        ASSERT_TRUE(corvela.esperaSaida(LINHAS_INICIO, 10000)) << sinal;
-        usleep(300000);  // some frames into the first screen
-        corvela.sinal(sinal);
-        const Resultado r = corvela.termina(10000);
-        EXPECT_TRUE(r.saiu) << "signal " << sinal << " ended it by " << r.sinal
-                            << (r.excedeu ? " (still running)" : "");
-        EXPECT_EQ(0, r.status) << sinal;
-        const std::string fim = LINHAS_FIM;
-        ASSERT_GE(r.saida.size(), fim.size());
-        EXPECT_EQ(fim, r.saida.substr(r.saida.size() - fim.size())) << r.saida;
-    }
+    DiretorioTemporario temp;
+    const std::string pasta = temp.caminho("corvela");
+    ASSERT_EQ(0, roda(std::string("'") + CORVELA_CMAKE + "' --install '" + CORVELA_CONSTRUCAO +
+                      "' --prefix '" + pasta + "'"));
+    for (const char* arquivo :
+         {"corvela", "corvela.sh", "teclas.cfg", "video.cfg", "arialbd.ttf", "LICENSE-DejaVu.txt",
+          "data/fonts/LICENSE-DejaVu.txt", "data/fonts/coure.fon", "data/gfx/painel.bmp",
+          "data/bg/01_vale.bmp", "data/music/CHO7-31ko.ogg", "data/sfx/grunz_success.wav"})
+        EXPECT_TRUE(DiretorioTemporario::existe(pasta + "/" + arquivo)) << arquivo;
+    const std::string erro = temp.caminho("erro");
+    EXPECT_EQ(0, roda(comando("/", pasta + "/corvela.sh", "TERM") + " 2> '" + erro + "'"));
+    EXPECT_EQ("", DiretorioTemporario::le(erro))
+        << "every file found, the settings files loaded without a word";
 }
 
 }  // namespace

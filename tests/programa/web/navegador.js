@@ -1,83 +1,103 @@
-// navegador: headless chromium driven over the DevTools protocol (node + the ws package),
-// and the local web server that serves the built site on 127.0.0.1. Used by the browser test.
+// navegador: the built site served on 127.0.0.1, and one page of it in headless chromium driven
+// over the DevTools protocol on a pipe: keys pressed as a player presses them, the game's
+// canvas read back, the music's state, and what the console reports as an error. Depends on
+// node alone.
 'use strict';
 
 const {spawn} = require('child_process');
 const fs = require('fs');
 const http = require('http');
-const net = require('net');
 const os = require('os');
 const path = require('path');
-const WebSocket = require('ws');
 
-function espera(ms) {
-  return new Promise((resolve) => setTimeout(resolve, ms));
-}
+const LARGURA = 320, ALTURA = 240;
+const TECLAS = {cima: ['ArrowUp', 'ArrowUp', 38], baixo: ['ArrowDown', 'ArrowDown', 40],
+                ctrl: ['Control', 'ControlLeft', 17], esc: ['Escape', 'Escape', 27],
+                backspace: ['Backspace', 'Backspace', 8]};
+// A key is held for this many of the game's frames and left up as long, so the game sees it
+// go down in one frame and up in a later one, however slow the machine.
+const QUADROS_POR_TECLA = 2;
+const TIPOS = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm'};
 
-// A TCP port that is free on 127.0.0.1 at the moment of asking.
-function portaLivre() {
-  return new Promise((resolve, reject) => {
-    const s = net.createServer();
-    s.once('error', reject);
-    s.listen(0, '127.0.0.1', () => {
-      const porta = s.address().port;
-      s.close(() => resolve(porta));
-    });
-  });
-}
+const espera = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 async function esperaAte(condicao, limiteMs, oQue) {
-  const fim = Date.now() + limiteMs;
-  for (;;) {
+  for (const fim = Date.now() + limiteMs; ; await espera(50)) {
     const valor = await condicao();
     if (valor) return valor;
     if (Date.now() > fim) throw new Error('timed out waiting for ' + oQue);
-    await espera(50);
   }
 }
 
-// python3's http.server on 127.0.0.1, serving `pasta`. Resolves once it answers.
-async function abreServidor(pasta) {
-  const porta = await portaLivre();
-  const processo = spawn('python3', ['-m', 'http.server', String(porta), '--bind', '127.0.0.1'],
-                         {cwd: pasta, stdio: ['ignore', 'ignore', 'pipe']});
-  let saida = '';
-  processo.stderr.on('data', (d) => { saida += d; });
-  const responde = () => new Promise((resolve) => {
-    http.get({host: '127.0.0.1', port: porta, path: '/'}, (r) => { r.resume(); resolve(true); })
-        .on('error', () => resolve(false));
+// The site's files (a flat folder) on a port the system picks.
+function abreServidor(pasta) {
+  const servidor = http.createServer((pedido, resposta) => {
+    const nome = path.basename(new URL(pedido.url, 'http://x').pathname) || 'index.html';
+    fs.readFile(path.join(pasta, nome), (erro, dados) => {
+      resposta.writeHead(erro ? 404 : 200,
+                         {'Content-Type': TIPOS[path.extname(nome)] || 'application/octet-stream'});
+      resposta.end(dados);
+    });
   });
-  await esperaAte(responde, 10000, 'the web server');
-  return {url: `http://127.0.0.1:${porta}/`, fecha: () => processo.kill(), registro: () => saida};
+  return new Promise((resolve) => servidor.listen(0, '127.0.0.1', () => resolve({
+    url: `http://127.0.0.1:${servidor.address().port}/`,
+    fecha: () => { servidor.closeAllConnections(); servidor.close(); },
+  })));
 }
 
-// One DevTools connection to one page: commands with replies, events to listeners.
-class Pagina {
-  constructor(ws) {
-    this.ws = ws;
-    this.proximo = 1;
-    this.pendentes = new Map();
-    this.ouvintes = [];
-    ws.on('message', (dados) => {
-      const m = JSON.parse(dados);
-      if (m.id && this.pendentes.has(m.id)) {
-        const {resolve, reject} = this.pendentes.get(m.id);
-        this.pendentes.delete(m.id);
-        if (m.error) reject(new Error(m.error.message));
-        else resolve(m.result);
-      } else if (m.method) {
-        for (const o of this.ouvintes) o(m.method, m.params);
+class Navegador {
+  // chromium on an empty profile of its own, in its own process group, with one blank page.
+  // Sound starts only after a key press, as in people's browsers.
+  static async abre() {
+    const perfil = fs.mkdtempSync(path.join(os.tmpdir(), 'corvela-chromium-'));
+    const processo = spawn('chromium', [
+      '--headless', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-sync',
+      '--disable-background-networking', '--disable-component-update', '--remote-debugging-pipe',
+      '--user-data-dir=' + perfil, '--window-size=1000,800', 'about:blank',
+    ], {stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'], detached: true});
+    const n = new Navegador(processo, perfil);
+    const {targetId} = await n.envia('Target.createTarget', {url: 'about:blank'});
+    n.sessao = (await n.envia('Target.attachToTarget', {targetId, flatten: true})).sessionId;
+    for (const dominio of ['Runtime', 'Log', 'Page']) await n.envia(dominio + '.enable');
+    return n;
+  }
+
+  constructor(processo, perfil) {
+    Object.assign(this, {processo, perfil, proximo: 1, pendentes: new Map(), erros: []});
+    let resto = '';
+    processo.stdio[4].setEncoding('utf8');
+    processo.stdio[4].on('data', (dados) => {
+      const mensagens = (resto + dados).split('\0');
+      resto = mensagens.pop();
+      for (const m of mensagens.map((texto) => JSON.parse(texto))) {
+        if (this.pendentes.has(m.id)) {
+          const {resolve, reject} = this.pendentes.get(m.id);
+          this.pendentes.delete(m.id);
+          if (m.error) reject(new Error(m.error.message));
+          else resolve(m.result);
+        } else {
+          this.ouve(m.method, m.params);
+        }
       }
     });
   }
-  envia(metodo, parametros = {}) {
+
+  // What the page reports as an error: on its console, thrown, or in the browser's log.
+  ouve(metodo, p) {
+    if (metodo === 'Runtime.consoleAPICalled' && (p.type === 'error' || p.type === 'assert'))
+      this.erros.push(p.args.map((a) => a.value ?? a.description).join(' '));
+    else if (metodo === 'Runtime.exceptionThrown')
+      this.erros.push(p.exceptionDetails.exception?.description ?? p.exceptionDetails.text);
+    else if (metodo === 'Log.entryAdded' && p.entry.level === 'error')
+      this.erros.push(p.entry.text + ' ' + (p.entry.url || ''));
+  }
+
+  envia(method, params = {}) {
     const id = this.proximo++;
-    this.ws.send(JSON.stringify({id, method: metodo, params: parametros}));
+    this.processo.stdio[3].write(JSON.stringify({id, method, params, sessionId: this.sessao}) + '\0');
     return new Promise((resolve, reject) => this.pendentes.set(id, {resolve, reject}));
   }
-  ouve(f) {
-    this.ouvintes.push(f);
-  }
+
   // The value of a JS expression in the page (awaited when it is a promise).
   async avalia(expressao) {
     const r = await this.envia('Runtime.evaluate',
@@ -85,70 +105,64 @@ class Pagina {
     if (r.exceptionDetails) throw new Error('in the page: ' + r.exceptionDetails.text);
     return r.result.value;
   }
-}
 
-// Starts chromium headless on an empty profile of its own and opens one blank page. Sound
-// may start without a key press unless `comoPessoa`, where the browser's usual rule holds.
-async function abreNavegador(comoPessoa = false) {
-  const perfil = fs.mkdtempSync(path.join(os.tmpdir(), 'corvela-chromium-'));
-  const processo = spawn('chromium', [
-    '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync',
-    ...(comoPessoa ? [] : ['--autoplay-policy=no-user-gesture-required']),
-    '--run-all-compositor-stages-before-draw', '--remote-debugging-port=0',
-    '--user-data-dir=' + perfil, '--window-size=1000,800',
-    'about:blank',
-  ], {stdio: ['ignore', 'ignore', 'pipe'], detached: true});  // its own process group
-  let saida = '';
-  processo.stderr.on('data', (d) => { saida += d; });
-  const portaArquivo = path.join(perfil, 'DevToolsActivePort');
-  const porta = await esperaAte(() => {
-    try {
-      return fs.readFileSync(portaArquivo, 'utf8').split('\n')[0];
-    } catch (e) {
-      return null;
+  // Loads the page and waits for the game's first frame; returns its time, in ms from the
+  // start of the page's loading.
+  async abrePagina(url) {
+    await this.envia('Page.navigate', {url});
+    return esperaAte(() => this.avalia('window.corvelaPrimeiroQuadro || 0'), 60000, 'the first frame');
+  }
+
+  // The game's canvas as {w, h, px} with px RGB bytes; also written as arquivo (PNG) if given.
+  async tela(arquivo) {
+    const {px, png} = await this.avalia(`(() => {
+      const c = document.getElementById('canvas');
+      const d = c.getContext('2d').getImageData(0, 0, ${LARGURA}, ${ALTURA}).data;
+      let s = '';
+      for (let i = 0; i < d.length; i += 4) s += String.fromCharCode(d[i], d[i + 1], d[i + 2]);
+      return {px: btoa(s), png: ${Boolean(arquivo)} ? c.toDataURL('image/png') : ''};
+    })()`);
+    if (arquivo) fs.writeFileSync(arquivo, Buffer.from(png.split(',')[1], 'base64'));
+    return {w: LARGURA, h: ALTURA, px: Buffer.from(px, 'base64')};
+  }
+
+  // Reads the canvas until teste passes or the time is up; the last reading is kept as arquivo.
+  async esperaTela(arquivo, teste, limiteMs) {
+    for (const fim = Date.now() + limiteMs; ; await espera(150)) {
+      const t = await this.tela(arquivo);
+      if (teste(t) || Date.now() >= fim) return t;
     }
-  }, 30000, 'chromium to start');
-  const alvos = await esperaAte(() => new Promise((resolve) => {
-    http.get({host: '127.0.0.1', port: porta, path: '/json/list'}, (r) => {
-      let corpo = '';
-      r.on('data', (d) => { corpo += d; });
-      r.on('end', () => {
-        const lista = JSON.parse(corpo).filter((a) => a.type === 'page');
-        resolve(lista.length ? lista : null);
-      });
-    }).on('error', () => resolve(null));
-  }), 10000, 'a page in chromium');
-  const ws = new WebSocket(alvos[0].webSocketDebuggerUrl, {perMessageDeflate: false});
-  await new Promise((resolve, reject) => { ws.once('open', resolve); ws.once('error', reject); });
-  const pagina = new Pagina(ws);
-  // The browser and every helper process it started, then its profile.
-  const fecha = async () => {
-    ws.close();
-    const saiu = new Promise((resolve) => processo.once('exit', resolve));
-    process.kill(-processo.pid, 'SIGTERM');
+  }
+
+  // Without frames to come after it (the key that quits), the release is not waited on.
+  async aperta(tecla, vezes = 1, haQuadrosDepois = true) {
+    const quadros = () => this.avalia('Module.quadros || 0');
+    const esperaQuadros = async () => {
+      const alvo = (await quadros()) + QUADROS_POR_TECLA;
+      await esperaAte(async () => (await quadros()) >= alvo, 10000, 'frames');
+    };
+    const [key, code, windowsVirtualKeyCode] = TECLAS[tecla];
+    const evento = (type) => this.envia('Input.dispatchKeyEvent', {
+      type, key, code, windowsVirtualKeyCode, location: key === 'Control' ? 1 : 0});
+    for (let i = 0; i < vezes; ++i) {
+      await evento('rawKeyDown');
+      await esperaQuadros();
+      await evento('keyUp');
+      if (haQuadrosDepois) await esperaQuadros();
+    }
+  }
+
+  estadoSom() {
+    return this.avalia('Module.estadoSom ? Module.estadoSom() : {tocando: false}');
+  }
+
+  // The browser and every helper process it started (its process group), then its profile.
+  async fecha() {
+    const saiu = new Promise((resolve) => this.processo.once('exit', resolve));
+    process.kill(-this.processo.pid, 'SIGKILL');
     await saiu;
-    await esperaAte(() => {
-      try {
-        process.kill(-processo.pid, 0);
-        return false;
-      } catch (e) {
-        return true;
-      }
-    }, 10000, 'chromium to end').catch(() => {
-      try {
-        process.kill(-processo.pid, 'SIGKILL');
-      } catch (e) {
-        // gone meanwhile
-      }
-    });
-    try {
-      fs.rmSync(perfil, {recursive: true, force: true, maxRetries: 10, retryDelay: 200});
-    } catch (e) {
-      console.error('could not remove ' + perfil + ': ' + e.message);
-    }
-  };
-  return {pagina, fecha, registro: () => saida};
+    fs.rmSync(this.perfil, {recursive: true, force: true, maxRetries: 10, retryDelay: 200});
+  }
 }
 
-module.exports = {abreNavegador, abreServidor, espera, esperaAte};
+module.exports = {Navegador, abreServidor, espera, esperaAte, LARGURA, ALTURA};
