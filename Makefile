@@ -24,7 +24,7 @@ SAN_AMBIENTE = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0 \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizadores.supp:print_suppressions=0
 
-# Debian's emscripten needs its own node modules (acorn) and the browser test needs ws.
+# Debian's emscripten needs its own node modules (acorn).
 NODE_WEB = NODE_PATH=/usr/share/nodejs$${NODE_PATH:+:$$NODE_PATH}
 
 .PHONY: deps build run test e2e fuzz sanitizadores memoria dados pacote porta bench clean \

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Installs what the browser build and its test need, when any is missing: Debian's emscripten
-# (with its SDL 1.2 layer), chromium for the headless test, node with the ws package for the
-# DevTools protocol, and python3 for the local web server. Kept apart from dependencias.sh so
+# (with its SDL 1.2 layer), chromium for the headless test (driven by node over a pipe), and
+# python3 for the local web server. Kept apart from dependencias.sh so
 # that the native build never needs them. Runs apt-get update first; uses sudo when not root.
 set -euo pipefail
 
-PACOTES=(emscripten chromium node-ws python3)
+PACOTES=(emscripten chromium python3)
 
 faltam=()
 for p in "${PACOTES[@]}"; do

@@ -18,7 +18,7 @@ EXECUCAO=(libc6 libstdc++6 libsdl1.2debian libsdl-mixer1.2 libsdl-ttf2.0-0 libvo
 DESENVOLVIMENTO=(libsdl1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev libgtest-dev libgmock-dev
                  libvorbis-dev libogg-dev)
 # These start the corvela binary itself, which only qemu can run here.
-NAO_RODAM='^(Executavel|MatrizFalhasExecutavel|Pacote)\.'
+NAO_RODAM='^(Executavel|Pacote)\.'
 
 tripla() {
   case $1 in
