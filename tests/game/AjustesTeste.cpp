@@ -14,15 +14,12 @@
 
 using namespace testing::internal;
 
-// What a settings file holds: nothing (absent), the package's example, a directory of that
-// name (unreadable), or these lines.
+// What a settings file holds: nothing (absent), the package's example, or these lines.
 static void poe(const std::string& nome, const std::string& conteudo)
 {
     std::filesystem::remove(nome);
     if (conteudo == "<pacote>")
         std::filesystem::copy_file(std::string(CORVELA_RAIZ) + "/tools/pacote/" + nome, nome);
-    else if (conteudo == "<diretorio>")
-        std::filesystem::create_directory(nome);
     else if (!conteudo.empty())
         std::ofstream(nome) << conteudo;
 }
@@ -37,8 +34,9 @@ TEST(AjustesTeste, ArquivosQueServemMandamOsOutrosDeixamOsDoJogoComUmaLinha)
         {"", "", "", true},
         {"<pacote>", "<pacote>", "", true},
         {"0 = 119\n1 = 115\n2 = 100\n3 = 97\n\n4 = 32\n4 = 306\n5 = 27\n",
-         "video_largura = 320\nvideo_altura = 240\nvideo_bpp = 32\nvideo_telaCheia = 1\n", "", false},
-        {"<diretorio>", "", NAO + "teclas.cfg" + PADRAO, true},
+         "video_largura = 320\nvideo_altura = 240\nvideo_bpp = 32\nvideo_telaCheia = 1\n", "",
+         false},
+        {"# 4 = 32\n\n", "", NAO + "teclas.cfg" + PADRAO, true},
         {"0 = 273\n1 = 274\n2 = 275\n3 = 276\n4 = 306\n6 = 8\n", "",
          NAO + "teclas.cfg: a tecla 5 ficou sem uso, usando as teclas padrão\n", true},
         // Refused before any mode opens: no window of the wrong size.
@@ -61,16 +59,17 @@ TEST(AjustesTeste, ArquivosQueServemMandamOsOutrosDeixamOsDoJogoComUmaLinha)
         CaptureStderr();
         EXPECT_TRUE(jogo.init());
         EXPECT_EQ(caso.erro, GetCapturedStderr());
-        EXPECT_EQ(std::string::npos, GetCapturedStdout().find("Video inicializado corretamente...\nSub"))
+        EXPECT_EQ(std::string::npos,
+                  GetCapturedStdout().find("Video inicializado corretamente...\nSub"))
             << caso.video << ": a mode opened before the one kept";
         const CVideo& v = *jogo.retornaVideo();
         EXPECT_TRUE(v.retornaTela()->w == 320 && v.retornaTela()->h == 240);
         EXPECT_EQ(caso.doJogo ? 16 : 32, v.retornaTela()->format->BitsPerPixel) << caso.video;
         EXPECT_EQ(caso.doJogo ? 0 : 0xC0000001u, v.retornaFlags()) << caso.video;
         CEvento& e = *jogo.retornaEvento();
-        EXPECT_EQ(caso.doJogo ? 9u : 7u, e.totTeclas()) << caso.teclas;
-        EXPECT_EQ(caso.doJogo, aciona(e, SDLK_LALT, 4) && aciona(e, SDLK_BACKSPACE, 6) &&
-                                   aciona(e, SDLK_RETURN, 7) && aciona(e, SDLK_UP, 0)) << caso.teclas;
+        EXPECT_EQ(caso.doJogo, e.totTeclas() == 9 && aciona(e, SDLK_LALT, 4) &&
+                                   aciona(e, SDLK_BACKSPACE, 6) && aciona(e, SDLK_RETURN, 7) &&
+                                   aciona(e, SDLK_UP, 0)) << caso.teclas;
         EXPECT_EQ(!caso.doJogo, aciona(e, SDLK_SPACE, 4) && aciona(e, SDLK_w, 0)) << caso.teclas;
     }
     ASSERT_EQ(0, chdir(anterior));

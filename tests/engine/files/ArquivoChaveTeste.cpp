@@ -1,13 +1,13 @@
-// Tests of CArquivoChave: the line grammar for every byte, navigation over key lines,
-// lookups and deletes.
+// Tests of CArquivoChave: the line grammar for every byte, navigation over key lines and
+// lookups, as the settings loaders use them.
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "engine/files/CArquivoChave.h"
-#include "tests/apoio/ArquivosTemporarios.h"
 
 using Leitura = std::tuple<bool, std::string, std::string>;  // key line?, key, value
 static const Leitura NAO_CHAVE{false, "", ""};
@@ -60,42 +60,24 @@ TEST(ArquivoChaveTeste, GramaticaDasLinhasEmCadaByte)
     }
 }
 
-TEST(ArquivoChaveTeste, NavegacaoPelasLinhasChave)
+// From every line the next key line, or the last line with fda(); the first key line; the
+// first of duplicate keys wins a lookup, and a blank key finds nothing.
+TEST(ArquivoChaveTeste, NavegacaoEConsultaPelasLinhasChave)
 {
-    using Onde = std::tuple<int, bool>;  // the cursor, and the edge flag of the direction
     CArquivoChave arquivo;
-    preenche(arquivo, {"# c", "a = 1", "", "b = 2", "x"});
-    const Onde proximas[] = {{1, false}, {3, false}, {3, false}, {4, true}, {4, true}};
-    const Onde anteriores[] = {{0, true}, {0, true}, {1, false}, {1, false}, {3, false}};
-    for (unsigned int de = 0; de < 5; ++de) {
+    preenche(arquivo, {"# a = 0", "a = 1", "", "A = 2", "a=3", "x"});
+    const std::pair<int, bool> proximas[] = {{1, false}, {3, false}, {3, false}, {4, false},
+                                             {5, true}, {5, true}};
+    for (unsigned int de = 0; de < 6; ++de) {
         arquivo.posAbsoluta(de);
         arquivo.proximaChave();
-        EXPECT_EQ(Onde(arquivo.posAbsoluta(), arquivo.fda()), proximas[de]) << de;
-        arquivo.posAbsoluta(de);
-        arquivo.anteriorChave();
-        EXPECT_EQ(Onde(arquivo.posAbsoluta(), arquivo.ida()), anteriores[de]) << de;
+        EXPECT_EQ(std::pair(arquivo.posAbsoluta(), arquivo.fda()), proximas[de]) << de;
     }
     arquivo.primeiraChave();
-    EXPECT_EQ(Onde(arquivo.posAbsoluta(), arquivo.fda()), Onde(1, false));
-    arquivo.ultimaChave();
-    EXPECT_EQ(Onde(arquivo.posAbsoluta(), arquivo.ida()), Onde(3, false));
-}
-
-// The first of duplicate keys wins; a blank key finds and deletes nothing; a delete leaves
-// the next line current.
-TEST(ArquivoChaveTeste, ConsultaEApagaPelaChave)
-{
-    CArquivoChave arquivo;
-    preenche(arquivo, {"# a = 0", "a = 1", "A = 2", "a=3", "b = 4"});
+    EXPECT_EQ(arquivo.posAbsoluta(), 1);
     EXPECT_EQ(arquivo.valor(" a \t"), "1");
     EXPECT_EQ(arquivo.valor("A"), "2");
-    EXPECT_EQ(arquivo.valor("c"), "");
-    EXPECT_TRUE(arquivo.fda() && arquivo.posAbsoluta() == 4);
-    arquivo.posAbsoluta(0);
-    arquivo.apagaChave(" \x1f ");
     EXPECT_EQ(arquivo.valor(" \x1f"), "");
-    EXPECT_EQ(arquivo.linha(), "# a = 0");
-    arquivo.apagaChave(" a ");
-    EXPECT_EQ(arquivo.linha(), "A = 2");
-    EXPECT_EQ(arquivo.valor("a"), "3");
+    EXPECT_EQ(arquivo.valor("c"), "");
+    EXPECT_TRUE(arquivo.fda() && arquivo.posAbsoluta() == 5);
 }

@@ -24,7 +24,8 @@ TEST(UtilidadesTeste, ListaPelaExtensaoOuDizPorQueNao)
     const std::tuple<const char*, bool, Nomes> casos[] = {
         {"BmP", false, {"antes", "X.BMP", "a.b.bmp", "bmp", "sub.bmp", "x.bmp"}},
         {"bmp", true, {"antes", "a.b.bmp", "bmp", "sub.bmp", "x.bmp"}},
-        {"", false, {"antes", ".", "..", "X.BMP", "a.b.bmp", "bmp", "bmp.txt", "sub.bmp", "x.", "x.bmp", "x.bmpx"}},
+        {"", false, {"antes", ".", "..", "X.BMP", "a.b.bmp", "bmp", "bmp.txt", "sub.bmp", "x.",
+                     "x.bmp", "x.bmpx"}},
     };
     for (const auto& [extensao, exato, achados] : casos) {
         Nomes lista{"antes"};  // appended after what the list holds

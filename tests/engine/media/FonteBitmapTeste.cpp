@@ -34,7 +34,7 @@ using FonteBitmap = MidiaTeste;
 
 // Every single byte, then strings mixing letters, spaces, control and high bytes, in the
 // game's font at each size it is used in.
-TEST_F(FonteBitmap, DesenhaComoOSdlTtfEmCadaTamanhoUsado)
+TEST_F(FonteBitmap, DesenhaComoOSdlTtfERecusaArquivosDanificadosSemLerForaDeles)
 {
     std::vector<std::string> textos = {"", "Ag ", " Moves: 12 ", "a\tb\x01z", "\x80\xe9\xff~"};
     for (int c = 1; c < 256; ++c)
@@ -55,12 +55,8 @@ TEST_F(FonteBitmap, DesenhaComoOSdlTtfEmCadaTamanhoUsado)
         TTF_CloseFont(ttf);
     }
     TTF_Quit();
-}
-
-// Every cut of the file and a stray byte at every header position are refused or read whole;
-// a loaded font still draws within its own widths.
-TEST_F(FonteBitmap, ArquivosDanificadosSaoRecusadosSemLerForaDeles)
-{
+    // Every cut of the file and a stray byte at every header position are refused or read
+    // whole; a loaded font still draws within its own widths.
     const std::string original = DiretorioTemporario::le(FONTE_CELULA);
     const std::vector<unsigned char> inteiro(original.begin(), original.end());
     CFonteBitmap fonte;

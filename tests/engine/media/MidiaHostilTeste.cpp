@@ -109,7 +109,8 @@ static std::vector<CasoWav> casosWav()
         {"ima_amostras_erradas", hostil::wav({0x11, 1, 22050, 4, 256, 2000}, 1024), false},
         {"formato_3", hostil::wav({3, 1, 22050, 32, 4, 0}, 400), false},
         {"dados_alem_do_arquivo", hostil::wav(hostil::PCM16, 400, "", 0xFFFFFFF0u), false},
-        {"pedaco_impar_antes", hostil::wav(hostil::PCM16, 400, hostil::pedaco("LIST", "abc")), false},
+        {"pedaco_impar_antes", hostil::wav(hostil::PCM16, 400, hostil::pedaco("LIST", "abc")),
+         false},
         {"dados_antes_do_formato", "RIFF\x24\0\0\0WAVE" + hostil::pedaco("data", "ab") +
                                        hostil::wav(hostil::PCM16, 4).substr(12), false},
         {"sem_dados", hostil::wav(hostil::PCM16, 0).substr(0, 36), false},
@@ -118,57 +119,50 @@ static std::vector<CasoWav> casosWav()
     };
 }
 
+// Paths that never reach a decoder: missing, a FIFO with no writer, a directory, a device.
+static std::vector<std::string> especiais(const DiretorioTemporario& temp, const std::string& ext)
+{
+    const std::string fifo = temp.caminho("fifo" + ext);
+    EXPECT_EQ(0, mkfifo(fifo.c_str(), 0600));
+    return {temp.caminho("falta" + ext), fifo, temp.caminho(""), "/dev/zero"};
+}
 
-class MidiaHostil : public MidiaTeste {
-protected:
-    // Paths that never reach a decoder: missing, a FIFO with no writer, a directory, a device.
-    std::vector<std::string> especiais(const std::string& extensao)
-    {
-        const std::string fifo = temp.caminho("fifo" + extensao);
-        EXPECT_EQ(0, mkfifo(fifo.c_str(), 0600));
-        return {temp.caminho("falta" + extensao), fifo, temp.caminho(""), "/dev/zero"};
-    }
-};
+using MidiaHostil = MidiaTeste;
 
-// The header check alone says which WAV files reach SDL, leaving the stream at its start. A
+// The header check alone says which WAV files reach SDL. A
 // refused music file is a missing one: its line, then no music; the game goes on. A refused
 // sound effect ends the game as a missing one does: its line, status 255. The music stream
 // plays PCM WAV only (ADPCM fails in the mixer).
 TEST_F(MidiaHostil, WavRecusadoEhSomOuMusicaQueFalta)
 {
-    std::vector<std::string> sons = especiais(".wav"), musicas = especiais(".ogg");
-    musicas.push_back(temp.escreve("mod.ogg", std::string(2000, 'M')));
-    std::vector<std::string> tocam = {"data/music/nintendo.ogg"};
+    std::vector<std::string> sons = especiais(temp, ".wav");
+    // Each music file, and whether it plays.
+    std::vector<std::pair<std::string, bool>> musicas = {{"data/music/nintendo.ogg", true},
+        {temp.escreve("mod.ogg", std::string(2000, 'M')), false}};
+    for (const std::string& especial : especiais(temp, ".ogg"))
+        musicas.push_back({especial, false});
     {
         CSom som;
         for (const CasoWav& caso : casosWav()) {
             SDL_RWops* fluxo = SDL_RWFromConstMem(caso.bytes.data(), int(caso.bytes.size()));
             EXPECT_EQ(caso.aceito, confereWav(fluxo)) << caso.nome << ": " << SDL_GetError();
-            EXPECT_EQ(0, SDL_RWtell(fluxo)) << caso.nome;
             SDL_RWclose(fluxo);
             const std::string arquivo = temp.escreve(std::string(caso.nome) + ".wav", caso.bytes);
-            if (caso.ehMusica)
-                tocam.push_back(arquivo);
-            else
-                musicas.push_back(arquivo);
+            musicas.push_back({arquivo, caso.ehMusica});
             if (!caso.aceito)
                 sons.push_back(arquivo);
             else
                 som.carregaSom(arquivo, 0, true);
             EXPECT_TRUE(!caso.aceito || som.retornaSom(0) != nullptr) << caso.nome;
         }
-        for (const std::string& arquivo : musicas) {
+        for (const auto& [arquivo, toca] : musicas) {
             CaptureStderr();
             som.carregaMusica(arquivo);
-            EXPECT_EQ("Erro na abertura do arquivo " + arquivo + ": " + SDL_GetError() + "\n",
+            som.tocaMusica(-1);
+            EXPECT_EQ(toca ? std::string() : "Erro na abertura do arquivo " + arquivo + ": " +
+                                                 SDL_GetError() + "\n",
                       GetCapturedStderr());
-            som.tocaMusica(-1);
-            EXPECT_TRUE(som.retornaMusica() == nullptr && Mix_PlayingMusic() == 0) << arquivo;
-        }
-        for (const std::string& arquivo : tocam) {
-            som.carregaMusica(arquivo);
-            som.tocaMusica(-1);
-            EXPECT_EQ(1, Mix_PlayingMusic()) << arquivo;
+            EXPECT_EQ(toca, som.retornaMusica() != nullptr && Mix_PlayingMusic() == 1) << arquivo;
         }
     }
     for (const std::string& arquivo : sons)
@@ -177,53 +171,55 @@ TEST_F(MidiaHostil, WavRecusadoEhSomOuMusicaQueFalta)
 }
 
 // Sides of zero, of -2^31, past any screen; depths SDL has no layout for; RLE; paths that
-// are not files. Each fails as a missing picture does; a sane top-down one still loads.
-TEST_F(MidiaHostil, CabecalhoBmpImpossivelEhImagemQueFalta)
+// are not files: each picture fails as a missing one does, its header check saying why; a
+// sane top-down one still loads. A font that cannot be opened, or that at 65535 points
+// measures an empty cell, fails too: its line, and no font, which drawing reports.
+// DisplayText's own font, looked for in the working directory, ends the game when missing.
+TEST_F(MidiaHostil, ImagemOuFonteRecusadaEhArquivoQueFalta)
 {
-    std::vector<std::string> recusados = especiais(".bmp");
-    for (const auto& [nome, bytes] : std::vector<std::pair<std::string, std::string>>{
-             {"altura_minima", hostil::bmp(4, -2147483647 - 1, 24, 0, 48)},
-             {"altura_zero", hostil::bmp(4, 0, 24, 0, 48)},
-             {"largura_zero", hostil::bmp(0, 4, 24, 0, 48)},
-             {"enorme", hostil::bmp(100000, 100000, 32, 0, 64)},
-             {"bits_0", hostil::bmp(4, 4, 0, 0, 64)},
-             {"bits_7", hostil::bmp(4, 4, 7, 0, 64)},
-             {"rle8", hostil::bmp(4, 4, 8, 1, 64)},
-             {"truncado", hostil::bmp(4, 4, 24, 0, 48).substr(0, 20)}})
-        recusados.push_back(temp.escreve(nome + ".bmp", bytes));
+    std::vector<std::pair<std::string, std::string>> imagens;  // the file, and SDL's reason
+    for (const std::string& especial : especiais(temp, ".bmp"))
+        imagens.push_back({especial, ""});
+    const std::string TAMANHO = "BMP size out of range", BITS = "BMP pixel depth not supported";
+    for (const auto& [bytes, motivo] : std::vector<std::pair<std::string, std::string>>{
+             {hostil::bmp(4, -2147483647 - 1, 24, 0, 48), TAMANHO},
+             {hostil::bmp(4, 0, 24, 0, 48), TAMANHO},
+             {hostil::bmp(0, 4, 24, 0, 48), TAMANHO},
+             {hostil::bmp(100000, 4, 32, 0, 64), TAMANHO},
+             {hostil::bmp(4, 100000, 32, 0, 64), TAMANHO},
+             {hostil::bmp(4, 4, 0, 0, 64), BITS},
+             {hostil::bmp(4, 4, 7, 0, 64), BITS},
+             {hostil::bmp(4, 4, 8, 1, 64), ""},  // RLE
+             {hostil::bmp(4, 4, 24, 0, 48).substr(0, 20), "Not a BMP file"}})
+        imagens.push_back({temp.escreve(std::to_string(imagens.size()) + ".bmp", bytes), motivo});
     CSprite s;
-    for (const std::string& arquivo : recusados) {
+    for (const auto& [arquivo, motivo] : imagens) {
         CaptureStderr();
         EXPECT_FALSE(s.carregaImagem(arquivo)) << arquivo;
         EXPECT_EQ("Erro ao carregar a imagem " + arquivo + "\t " + SDL_GetError() + "\n",
                   GetCapturedStderr());
+        EXPECT_EQ(0u, std::string(SDL_GetError()).find(motivo)) << arquivo;
         EXPECT_TRUE(s.retornaSuperficie() == nullptr && s.retornaArquivo().empty()) << arquivo;
     }
     ASSERT_TRUE(s.carregaImagem(temp.escreve("topo.bmp", hostil::bmp(4, -4, 24, 0, 48))));
     EXPECT_EQ(4, s.retornaAltura());
-}
 
-// A font that cannot be opened, or that at 65535 points measures an empty cell, is a failed
-// set-up: its line, and no font, which drawing reports. DisplayText's own font, looked for
-// in the working directory, ends the game when it is missing.
-TEST_F(MidiaHostil, FonteSemCelulaEhFonteQueFalta)
-{
     const std::string grande = "data/fonts/Sans Bold.ttf";
-    std::vector<std::string> recusados = especiais(".ttf");
-    recusados.push_back(grande);
+    std::vector<std::string> fontes = especiais(temp, ".ttf");
+    fontes.push_back(grande);
     CTexto texto;
-    for (const std::string& arquivo : recusados) {
+    for (const std::string& arquivo : fontes) {
         CaptureStderr();
         EXPECT_FALSE(texto.inicializa(80, 80, arquivo, arquivo == grande ? 65535 : 8));
         texto.exibe(0, 0, tela, 255, 255, 255);
         EXPECT_EQ("Erro ao carregar fonte " + arquivo + " \t " + SDL_GetError() + " \n" +
-                      "Erro ao tentar exibir texto, fonte não encontrada.\t " + SDL_GetError() + " \n",
+                      "Erro ao tentar exibir texto, fonte não encontrada.\t " +
+                      SDL_GetError() + " \n",
                   GetCapturedStderr());
         EXPECT_FALSE(texto.temFonte());
     }
+    EXPECT_TRUE(texto.inicializa(80, 80, FONTE_CELULA, 8));
     EXPECT_EXIT(if (chdir(temp.caminho("").c_str()) == 0)
                     DisplayText(tela, "x", 0, 0, 8, 255, 255, 255),
                 testing::ExitedWithCode(255), "^Erro ao carregar fonte:\t");
-    EXPECT_TRUE(texto.inicializa(80, 80, FONTE_CELULA, 8));
-    EXPECT_EQ(CELULA, texto.retornaLarguraCaractere());
 }

@@ -12,7 +12,6 @@ TEST(Video, AbreOModoPedidoComSuasLinhas)
 {
     const std::string ABRE =
         "SubSistema de video inicializado corretamente...\nVideo inicializado corretamente...\n";
-    char* legenda = nullptr;
     CaptureStdout();
     {
         CVideo video;
@@ -21,6 +20,7 @@ TEST(Video, AbreOModoPedidoComSuasLinhas)
         EXPECT_TRUE(tela->w == 320 && tela->h == 240 && tela->format->BitsPerPixel == 16 &&
                     video.retornaFlags() == 0);
         video.tituloJanela("SDL Corvela");
+        char* legenda = nullptr;
         SDL_WM_GetCaption(&legenda, nullptr);
         EXPECT_STREQ("SDL Corvela", legenda);
         ASSERT_TRUE(video.inicializa(320, 240, true, 16, "t"));
@@ -32,7 +32,7 @@ TEST(Video, AbreOModoPedidoComSuasLinhas)
 
 // Every depth a settings file can ask for: only whole-byte ones open (15 would make the dummy
 // driver write past its screen). Rows past SDL's 16-bit pitch, or a screen past an int, would
-// be laid out shorter than they are drawn. Without a driver nothing opens.
+// be laid out shorter than they are drawn.
 TEST(Video, SoProfundidadesEModosQueOSdlDispoeComSeguranca)
 {
     CVideo video;
@@ -46,19 +46,11 @@ TEST(Video, SoProfundidadesEModosQueOSdlDispoeComSeguranca)
                   GetCapturedStderr());
     }
     CaptureStderr();
-    EXPECT_FALSE(video.inicializa(16384, 10, false, 32, "t"));
-    EXPECT_EQ("Erro ao inicializar video: \t Video mode 16384x10 too large \n", GetCapturedStderr());
-    CaptureStderr();
     EXPECT_FALSE(video.inicializa(32768, 32768, false, 32, "t") ||
-                 video.inicializa(20000, 2, false, 0, "t") || video.retornaTela() != nullptr);
-    GetCapturedStderr();
-    setenv("SDL_VIDEODRIVER", "inexistente", 1);
-    SDL_Quit();
-    CaptureStderr();
-    EXPECT_FALSE(video.inicializa(320, 240, false, 16, "t"));
-    EXPECT_EQ(std::string("Erro ao inicializar video: \t ") + SDL_GetError() + " \n",
-              GetCapturedStderr());
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
+                 video.inicializa(20000, 2, false, 0, "t") ||
+                 video.inicializa(16384, 10, false, 32, "t") || video.retornaTela() != nullptr);
+    EXPECT_EQ(0u, GetCapturedStderr().find("Erro ao inicializar video: \t Video mode 32768x32768 "
+                                            "too large \n"));
     EXPECT_TRUE(video.inicializa(16383, 10, false, 32, "t"));
     EXPECT_EQ(65532, video.retornaTela()->pitch);
 }
