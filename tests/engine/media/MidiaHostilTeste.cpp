@@ -188,7 +188,7 @@ TEST_F(MidiaHostil, ImagemOuFonteRecusadaEhArquivoQueFalta)
              {hostil::bmp(100000, 4, 32, 0, 64), TAMANHO},
              {hostil::bmp(4, 100000, 32, 0, 64), TAMANHO},
              {hostil::bmp(4, 4, 0, 0, 64), BITS},
-             {hostil::bmp(4, 4, 7, 0, 64), BITS},
+             {hostil::bmp(4, 4, 2, 0, 64), BITS},
              {hostil::bmp(4, 4, 8, 1, 64), ""},  // RLE
              {hostil::bmp(4, 4, 24, 0, 48).substr(0, 20), "Not a BMP file"}})
         imagens.push_back({temp.escreve(std::to_string(imagens.size()) + ".bmp", bytes), motivo});

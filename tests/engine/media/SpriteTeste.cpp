@@ -66,8 +66,8 @@ TEST_F(Sprite, SemVideoNaoDesenhaNaTelaEPixelaSoDentroDaSuperficie)
             pixela(p.get(), x, y, 0xFFFFFFFF);
         }
         EXPECT_EQ(0, std::memcmp(p->pixels, copia->pixels, size_t(p->pitch) * 3)) << bpp;
-        pixela(p.get(), 4, 2, 0xC1B2A3);
-        EXPECT_EQ(0xC1B2A3u & (bpp == 32 ? ~0u : (1u << bpp) - 1), pixela(p.get(), 4, 2)) << bpp;
+        pixela(p.get(), 4, 2, 0x9F5D3B);
+        EXPECT_EQ(0x9F5D3Bu & (bpp == 32 ? ~0u : (1u << bpp) - 1), pixela(p.get(), 4, 2)) << bpp;
     }
     EXPECT_EQ(0u, pixela(nullptr, 0, 0));
 }
