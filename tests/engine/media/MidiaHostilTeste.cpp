@@ -1,23 +1,82 @@
-// Hostile media files against the loaders: WAV headers that crash SDL's decoders, files
-// that are not regular files, BMP headers with impossible sizes, a font size that draws
-// nothing. Each is refused as a missing file is, with the same lines and consequences.
+// Hostile and missing media files against the loaders: WAV headers that crash SDL's decoders,
+// paths that are not regular files, BMP headers with impossible sizes, a font size that draws
+// nothing. Each is refused as a missing file is, with the same line and consequences.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "tests/apoio/MidiaHostil.h"
 #include "engine/media/CSom.h"
 #include "engine/media/CSprite.h"
 #include "engine/media/CTexto.h"
+#include "engine/media/DisplayText.h"
 #include "engine/media/cabecalhos.h"
 #include "tests/apoio/MidiaTeste.h"
 
 using namespace testing::internal;
-using hostil::FormatoWav;
 
-namespace {
+// Little-endian writers of hostile files: WAV with any format chunk, BMP with any header.
+namespace hostil {
+
+// formato: 1 PCM, 2 MS ADPCM, 0x11 IMA ADPCM; amostrasBloco for ADPCM only.
+struct FormatoWav {
+    unsigned formato, canais, taxa, bits, alinhamento, amostrasBloco;
+};
+const FormatoWav PCM16 = {1, 1, 22050, 16, 2, 0};
+
+// Each value in its number of bytes, low byte first.
+static void poe(std::string& s, std::initializer_list<std::pair<unsigned, int>> campos)
+{
+    for (const auto& [valor, bytes] : campos)
+        for (int i = 0; i < bytes; ++i)
+            s += static_cast<char>((valor >> (8 * i)) & 0xFF);
+}
+
+// A chunk: id, length, bytes (no padding byte added).
+static std::string pedaco(const std::string& id, const std::string& conteudo)
+{
+    std::string s = id;
+    poe(s, {{static_cast<unsigned>(conteudo.size()), 4}});
+    return s + conteudo;
+}
+
+// A RIFF/WAVE file: an optional chunk before the format chunk (with the ADPCM fields when
+// the format is not PCM), then a data chunk of `dados` bytes of a ramp, whose length is
+// written as `declarados` when that is not 0.
+static std::string wav(const FormatoWav& f, unsigned dados, const std::string& antes = "",
+                       unsigned declarados = 0)
+{
+    std::string fmt;
+    poe(fmt, {{f.formato, 2}, {f.canais, 2}, {f.taxa, 4}, {f.taxa * f.alinhamento, 4},
+              {f.alinhamento, 2}, {f.bits, 2}});
+    if (f.formato != 1)
+        poe(fmt, {{f.formato == 2 ? 32u : 2u, 2}, {f.amostrasBloco, 2}});
+    if (f.formato == 2)  // MS ADPCM: the seven standard coefficient pairs
+        for (const int c : {7, 256, 0, 512, -256, 0, 0, 192, 64, 240, 0, 460, -208, 392, -232})
+            poe(fmt, {{static_cast<unsigned>(c), 2}});
+    std::string corpo = "WAVE" + antes + pedaco("fmt ", fmt) + "data";
+    poe(corpo, {{declarados != 0 ? declarados : dados, 4}});
+    for (unsigned i = 0; i < dados; ++i)
+        corpo += static_cast<char>(i % 7 == 0 ? 0 : i * 37);
+    return pedaco("RIFF", corpo);
+}
+
+// A BMP of the 40-byte header with the given sides and depth, and `pixels` zero bytes.
+static std::string bmp(int largura, int altura, unsigned bits, unsigned compressao,
+                       unsigned pixels)
+{
+    std::string s = "BM";
+    poe(s, {{54 + pixels, 4}, {0, 4}, {54, 4}, {40, 4}, {unsigned(largura), 4},
+            {unsigned(altura), 4}, {1, 2}, {bits, 2}, {compressao, 4}, {pixels, 4}, {2835, 4},
+            {2835, 4}, {0, 4}, {0, 4}});
+    return s + std::string(pixels, '\0');
+}
+
+}  // namespace hostil
 
 struct CasoWav {
     const char* nome;
@@ -26,175 +85,141 @@ struct CasoWav {
     bool ehMusica = false;  // accepted and played by the music stream too (PCM)
 };
 
-// IMA ADPCM of one channel in 256-byte blocks: 505 samples a block.
-FormatoWav ima(unsigned alinhamento, unsigned amostras)
-{
-    return {0x11, 1, 22050, 4, alinhamento, amostras};
-}
-
-std::vector<CasoWav> casosWav()
+// One row a header; the header check, the sound loader and the music loader all read it.
+static std::vector<CasoWav> casosWav()
 {
     const std::string lista = hostil::pedaco("LIST", std::string(4, 'x'));
     return {
-        {"pcm16", hostil::wav({}, 400), true, true},
-        {"pcm8_estereo", hostil::wav({1, 2, 11025, 8, 2}, 400, lista), true, true},
-        {"ima", hostil::wav(ima(256, 505), 1024), true},
+        {"pcm16", hostil::wav(hostil::PCM16, 400), true, true},
+        {"pcm8_estereo", hostil::wav({1, 2, 11025, 8, 2, 0}, 400, lista), true, true},
+        {"ima", hostil::wav({0x11, 1, 22050, 4, 256, 505}, 1024), true},  // 505 samples a block
         {"ms", hostil::wav({2, 1, 22050, 4, 256, 500}, 1024), true},
-        {"oito_canais", hostil::wav({1, 8, 44100, 16, 16}, 160), true, true},
+        {"oito_canais", hostil::wav({1, 8, 44100, 16, 16, 0}, 160), true, true},
         // Division by zero in SDL's ADPCM decoders.
-        {"ima_bloco_zero", hostil::wav(ima(0, 0), 1024), false},
+        {"ima_bloco_zero", hostil::wav({0x11, 1, 22050, 4, 0, 0}, 1024), false},
         {"ms_bloco_zero", hostil::wav({2, 1, 22050, 4, 0, 0}, 1024), false},
         // Endless converter set-up in SDL: no channels, or no (or too small) a rate.
-        {"zero_canais", hostil::wav({1, 0, 22050, 16, 0}, 400), false},
-        {"nove_canais", hostil::wav({1, 9, 22050, 16, 18}, 360), false},
-        {"taxa_zero", hostil::wav({1, 1, 0, 16, 2}, 400), false},
-        {"taxa_um", hostil::wav({1, 1, 1, 16, 2}, 400), false},
-        {"taxa_enorme", hostil::wav({1, 1, 2147483647u, 16, 2}, 400), false},
-        {"bits_24", hostil::wav({1, 1, 22050, 24, 3}, 400), false},
-        {"bloco_incoerente", hostil::wav({1, 2, 22050, 16, 2}, 400), false},
-        {"ima_amostras_erradas", hostil::wav(ima(256, 2000), 1024), false},
-        {"formato_3", hostil::wav({3, 1, 22050, 32, 4}, 400), false},
-        {"dados_alem_do_arquivo", hostil::wav({}, 400, "", 0xFFFFFFF0u), false},
-        {"pedaco_impar_antes", hostil::wav({}, 400, hostil::pedaco("LIST", "abc")), false},
+        {"zero_canais", hostil::wav({1, 0, 22050, 16, 0, 0}, 400), false},
+        {"nove_canais", hostil::wav({1, 9, 22050, 16, 18, 0}, 360), false},
+        {"taxa_zero", hostil::wav({1, 1, 0, 16, 2, 0}, 400), false},
+        {"taxa_um", hostil::wav({1, 1, 1, 16, 2, 0}, 400), false},
+        {"taxa_enorme", hostil::wav({1, 1, 2147483647u, 16, 2, 0}, 400), false},
+        {"bits_24", hostil::wav({1, 1, 22050, 24, 3, 0}, 400), false},
+        {"bloco_incoerente", hostil::wav({1, 2, 22050, 16, 2, 0}, 400), false},
+        {"ima_amostras_erradas", hostil::wav({0x11, 1, 22050, 4, 256, 2000}, 1024), false},
+        {"formato_3", hostil::wav({3, 1, 22050, 32, 4, 0}, 400), false},
+        {"dados_alem_do_arquivo", hostil::wav(hostil::PCM16, 400, "", 0xFFFFFFF0u), false},
+        {"pedaco_impar_antes", hostil::wav(hostil::PCM16, 400, hostil::pedaco("LIST", "abc")),
+         false},
         {"dados_antes_do_formato", "RIFF\x24\0\0\0WAVE" + hostil::pedaco("data", "ab") +
-                                       hostil::wav({}, 4).substr(12), false},
-        {"sem_dados", hostil::wav({}, 0).substr(0, 36), false},
+                                       hostil::wav(hostil::PCM16, 4).substr(12), false},
+        {"sem_dados", hostil::wav(hostil::PCM16, 0).substr(0, 36), false},
         {"vazio", "", false},
         {"ogg_como_som", "OggS" + std::string(60, '\0'), false},
     };
 }
 
-class SomHostil : public ::testing::Test {
-protected:
-    std::string escreve(const CasoWav& caso)
+// Paths that never reach a decoder: missing, a FIFO with no writer, a directory, a device.
+static std::vector<std::string> especiais(const DiretorioTemporario& temp, const std::string& ext)
+{
+    const std::string fifo = temp.caminho("fifo" + ext);
+    EXPECT_EQ(0, mkfifo(fifo.c_str(), 0600));
+    return {temp.caminho("falta" + ext), fifo, temp.caminho(""), "/dev/zero"};
+}
+
+using MidiaHostil = MidiaTeste;
+
+// The header check alone says which WAV files reach SDL. A
+// refused music file is a missing one: its line, then no music; the game goes on. A refused
+// sound effect ends the game as a missing one does: its line, status 255. The music stream
+// plays PCM WAV only (ADPCM fails in the mixer).
+TEST_F(MidiaHostil, WavRecusadoEhSomOuMusicaQueFalta)
+{
+    std::vector<std::string> sons = especiais(temp, ".wav");
+    // Each music file, and whether it plays.
+    std::vector<std::pair<std::string, bool>> musicas = {{"data/music/nintendo.ogg", true},
+        {temp.escreve("mod.ogg", std::string(2000, 'M')), false}};
+    for (const std::string& especial : especiais(temp, ".ogg"))
+        musicas.push_back({especial, false});
     {
-        return temp.escreve(std::string(caso.nome) + ".wav", caso.bytes);
-    }
-    DiretorioTemporario temp;
-};
-
-TEST_F(SomHostil, CabecalhoWavDecideOQueChegaAoSdl)
-{
-    for (const CasoWav& caso : casosWav()) {
-        SDL_RWops* fluxo =
-            SDL_RWFromConstMem(caso.bytes.data(), static_cast<int>(caso.bytes.size()));
-        EXPECT_EQ(caso.aceito, confereWav(fluxo)) << caso.nome << ": " << SDL_GetError();
-        EXPECT_EQ(0, SDL_RWtell(fluxo)) << caso.nome;
-        SDL_RWclose(fluxo);
-    }
-}
-
-// A refused music file is a missing one: its line, then no music; the game goes on. The
-// accepted ones play (the music stream plays PCM WAV only; ADPCM fails in the mixer). A
-// directory, an empty file, a FIFO and a device never reach the mixer.
-TEST_F(SomHostil, MusicaRecusadaEhMusicaQueFalta)
-{
-    CSom som;
-    ASSERT_EQ(0, mkfifo(temp.caminho("fifo.ogg").c_str(), 0600));
-    std::vector<std::pair<std::string, bool>> arquivos = {
-        {temp.caminho("fifo.ogg"), false},   {temp.caminho(""), false},
-        {temp.escreve("vazio.ogg", ""), false}, {"/dev/zero", false},
-        {temp.escreve("mod.ogg", std::string(2000, 'M')), false},
-        {"data/music/nintendo.ogg", true},
-    };
-    for (const CasoWav& caso : casosWav())
-        arquivos.push_back({escreve(caso), caso.ehMusica});
-    for (const auto& [arquivo, toca] : arquivos) {
-        CaptureStderr();
-        som.carregaMusica(arquivo);
-        const std::string erro = GetCapturedStderr();
-        if (!toca) {
-            EXPECT_EQ(0u, erro.find("Erro na abertura do arquivo " + arquivo + ": ")) << erro;
-            EXPECT_EQ(nullptr, som.retornaMusica()) << arquivo;
-            continue;
-        }
-        EXPECT_EQ("", erro);
-        ASSERT_NE(nullptr, som.retornaMusica()) << arquivo;
-        som.tocaMusica(-1);
-        EXPECT_EQ(1, Mix_PlayingMusic()) << arquivo;
-    }
-}
-
-// Every accepted WAV loads as a sound; the ones SDL would crash on end the game as a missing
-// sound effect does: its line, status 255.
-TEST_F(SomHostil, SomRecusadoEncerraComoSomQueFalta)
-{
-    for (const CasoWav& caso : casosWav()) {
-        const std::string arquivo = escreve(caso);
-        if (caso.aceito) {
-            CSom som;
-            som.carregaSom(arquivo, 0, true);
-            EXPECT_NE(nullptr, som.retornaSom(0)) << caso.nome << ": " << SDL_GetError();
-            continue;
-        }
-        EXPECT_EXIT(
-            {
-                CSom som;
+        CSom som;
+        for (const CasoWav& caso : casosWav()) {
+            SDL_RWops* fluxo = SDL_RWFromConstMem(caso.bytes.data(), int(caso.bytes.size()));
+            EXPECT_EQ(caso.aceito, confereWav(fluxo)) << caso.nome << ": " << SDL_GetError();
+            SDL_RWclose(fluxo);
+            const std::string arquivo = temp.escreve(std::string(caso.nome) + ".wav", caso.bytes);
+            musicas.push_back({arquivo, caso.ehMusica});
+            if (!caso.aceito)
+                sons.push_back(arquivo);
+            else
                 som.carregaSom(arquivo, 0, true);
-            },
-            ::testing::ExitedWithCode(255), "^Erro na abertura do arquivo " + arquivo + ": ")
-            << caso.nome;
+            EXPECT_TRUE(!caso.aceito || som.retornaSom(0) != nullptr) << caso.nome;
+        }
+        for (const auto& [arquivo, toca] : musicas) {
+            CaptureStderr();
+            som.carregaMusica(arquivo);
+            som.tocaMusica(-1);
+            EXPECT_EQ(toca ? std::string() : "Erro na abertura do arquivo " + arquivo + ": " +
+                                                 SDL_GetError() + "\n",
+                      GetCapturedStderr());
+            EXPECT_EQ(toca, som.retornaMusica() != nullptr && Mix_PlayingMusic() == 1) << arquivo;
+        }
     }
-    ASSERT_EQ(0, mkfifo(temp.caminho("fifo.wav").c_str(), 0600));
-    const std::string especiais[] = {temp.caminho("fifo.wav"), temp.caminho(""), "/dev/zero"};
-    for (const std::string& especial : especiais) {
-        EXPECT_EXIT(
-            {
-                CSom som;
-                som.carregaSom(especial, 0, true);
-            },
-            ::testing::ExitedWithCode(255),
-            "^Erro na abertura do arquivo " + especial + ": .*not a regular file")
-            << especial;
-    }
+    for (const std::string& arquivo : sons)
+        EXPECT_EXIT(CSom().carregaSom(arquivo, 0, true), ::testing::ExitedWithCode(255),
+                    "^Erro na abertura do arquivo " + arquivo + ": ");
 }
 
-using ImagemHostil = MidiaTeste;
-
-// Sides of zero, of -2^31, past any screen; depths SDL has no layout for; RLE; files that
-// are not files. Each fails as a missing picture does; a sane one still loads.
-TEST_F(ImagemHostil, CabecalhoBmpImpossivelEhImagemQueFalta)
+// Sides of zero, of -2^31, past any screen; depths SDL has no layout for; RLE; paths that
+// are not files: each picture fails as a missing one does, its header check saying why; a
+// sane top-down one still loads. A font that cannot be opened, or that at 65535 points
+// measures an empty cell, fails too: its line, and no font, which drawing reports.
+// DisplayText's own font, looked for in the working directory, ends the game when missing.
+TEST_F(MidiaHostil, ImagemOuFonteRecusadaEhArquivoQueFalta)
 {
-    ASSERT_EQ(0, mkfifo(temp.caminho("fifo.bmp").c_str(), 0600));
-    ASSERT_EQ(0, mkdir(temp.caminho("x.bmp").c_str(), 0700));
-    const std::vector<std::string> recusados = {
-        temp.escreve("altura_minima.bmp", hostil::bmp(4, -2147483647 - 1, 24, 0, 48)),
-        temp.escreve("altura_zero.bmp", hostil::bmp(4, 0, 24, 0, 48)),
-        temp.escreve("largura_zero.bmp", hostil::bmp(0, 4, 24, 0, 48)),
-        temp.escreve("enorme.bmp", hostil::bmp(100000, 100000, 32, 0, 64)),
-        temp.escreve("bits_0.bmp", hostil::bmp(4, 4, 0, 0, 64)),
-        temp.escreve("bits_7.bmp", hostil::bmp(4, 4, 7, 0, 64)),
-        temp.escreve("rle8.bmp", hostil::bmp(4, 4, 8, 1, 64)),
-        temp.escreve("truncado.bmp", hostil::bmp(4, 4, 24, 0, 48).substr(0, 20)),
-        temp.caminho("fifo.bmp"), temp.caminho("x.bmp"), "/dev/zero",
-    };
+    std::vector<std::pair<std::string, std::string>> imagens;  // the file, and SDL's reason
+    for (const std::string& especial : especiais(temp, ".bmp"))
+        imagens.push_back({especial, ""});
+    const std::string TAMANHO = "BMP size out of range", BITS = "BMP pixel depth not supported";
+    for (const auto& [bytes, motivo] : std::vector<std::pair<std::string, std::string>>{
+             {hostil::bmp(4, -2147483647 - 1, 24, 0, 48), TAMANHO},
+             {hostil::bmp(4, 0, 24, 0, 48), TAMANHO},
+             {hostil::bmp(0, 4, 24, 0, 48), TAMANHO},
+             {hostil::bmp(100000, 4, 32, 0, 64), TAMANHO},
+             {hostil::bmp(4, 100000, 32, 0, 64), TAMANHO},
+             {hostil::bmp(4, 4, 0, 0, 64), BITS},
+             {hostil::bmp(4, 4, 2, 0, 64), BITS},
+             {hostil::bmp(4, 4, 8, 1, 64), ""},  // RLE
+             {hostil::bmp(4, 4, 24, 0, 48).substr(0, 20), "Not a BMP file"}})
+        imagens.push_back({temp.escreve(std::to_string(imagens.size()) + ".bmp", bytes), motivo});
     CSprite s;
-    for (const std::string& arquivo : recusados) {
+    for (const auto& [arquivo, motivo] : imagens) {
         CaptureStderr();
         EXPECT_FALSE(s.carregaImagem(arquivo)) << arquivo;
-        EXPECT_EQ(0u, GetCapturedStderr().find("Erro ao carregar a imagem " + arquivo + "\t "))
-            << arquivo;
-        EXPECT_EQ(nullptr, s.retornaSuperficie());
-        EXPECT_EQ("", s.retornaArquivo());
+        EXPECT_EQ("Erro ao carregar a imagem " + arquivo + "\t " + SDL_GetError() + "\n",
+                  GetCapturedStderr());
+        EXPECT_EQ(0u, std::string(SDL_GetError()).find(motivo)) << arquivo;
+        EXPECT_TRUE(s.retornaSuperficie() == nullptr && s.retornaArquivo().empty()) << arquivo;
     }
     ASSERT_TRUE(s.carregaImagem(temp.escreve("topo.bmp", hostil::bmp(4, -4, 24, 0, 48))));
     EXPECT_EQ(4, s.retornaAltura());
-}
 
-// At 65535 points the font measures an empty cell: a failed set-up, as a missing font.
-TEST_F(ImagemHostil, FonteSemCelulaEhFonteQueFalta)
-{
+    const std::string grande = "data/fonts/Sans Bold.ttf";
+    std::vector<std::string> fontes = especiais(temp, ".ttf");
+    fontes.push_back(grande);
     CTexto texto;
-    CaptureStderr();
-    EXPECT_FALSE(texto.inicializa(80, 80, "data/fonts/Sans Bold.ttf", 65535));
-    EXPECT_EQ(0u, GetCapturedStderr().find("Erro ao carregar fonte data/fonts/Sans Bold.ttf \t "));
-    EXPECT_FALSE(texto.temFonte());
-    ASSERT_EQ(0, mkfifo(temp.caminho("fifo.ttf").c_str(), 0600));
-    CaptureStderr();
-    EXPECT_FALSE(texto.inicializa(80, 80, temp.caminho("fifo.ttf"), 8));
-    EXPECT_EQ(0u, GetCapturedStderr().find("Erro ao carregar fonte " + temp.caminho("fifo.ttf")));
+    for (const std::string& arquivo : fontes) {
+        CaptureStderr();
+        EXPECT_FALSE(texto.inicializa(80, 80, arquivo, arquivo == grande ? 65535 : 8));
+        texto.exibe(0, 0, tela, 255, 255, 255);
+        EXPECT_EQ("Erro ao carregar fonte " + arquivo + " \t " + SDL_GetError() + " \n" +
+                      "Erro ao tentar exibir texto, fonte não encontrada.\t " +
+                      SDL_GetError() + " \n",
+                  GetCapturedStderr());
+        EXPECT_FALSE(texto.temFonte());
+    }
     EXPECT_TRUE(texto.inicializa(80, 80, FONTE_CELULA, 8));
-    EXPECT_EQ(CELULA, texto.retornaLarguraCaractere());
+    EXPECT_EXIT(if (chdir(temp.caminho("").c_str()) == 0)
+                    DisplayText(tela, "x", 0, 0, 8, 255, 255, 255),
+                testing::ExitedWithCode(255), "^Erro ao carregar fonte:\t");
 }
-
-}  // namespace
