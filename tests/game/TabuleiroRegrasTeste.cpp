@@ -1,10 +1,8 @@
-// Tests of the board's rules: set-up, searches, cursor, every move from every hole position,
-// swaps, the stuck and solved tests, refused sizes, and the shuffle against a model replaying
-// the same random draws and against the solver.
+// The board's rules: set-up, searches, cursor, every move from every hole position, swaps,
+// the stuck and solved tests, refused sizes, and what a shuffle promises.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <ctime>
 
@@ -27,38 +25,26 @@ Arranjo arranjo(const Tabuleiro& t)
 // Lays out a (a permutation of the board's tiles) by swaps.
 void arruma(Tabuleiro& t, const Arranjo& a)
 {
+    const unsigned n = t.retornaTamanho();
     for (unsigned i = 0; i < a.size(); ++i)
-        t.troca(Uint8(a[i]), t.retornaBloco(i / t.retornaTamanho(), i % t.retornaTamanho()).numero);
+        t.troca(Uint8(a[i]), t.retornaBloco(i / n, i % n).numero);
 }
 
-// The shuffle played on a with the draws of srand(semente): an off-board draw is used up, an
-// undo is refused and replaced, and a solved ending runs again, counted in repeticoes.
-Arranjo modelo(Arranjo a, unsigned passos, unsigned semente, unsigned& repeticoes)
+// How many numbers rand() gave since srand(semente), told by its next two.
+unsigned sorteiosDesde(time_t semente)
 {
-    srand(semente);
-    unsigned restantes = passos;
-    int ultima = DIREITA;
-    for (repeticoes = 0;; ++repeticoes) {
-        for (unsigned i = 1; i < restantes; ++i) {
-            const int d = rand() % 4;
-            const Arranjo b = aplica(a, Direcao(d));
-            if (b == a)
-                continue;
-            if (ultima == (d ^ 1))
-                ++restantes;
-            else
-                a = b;
-            ultima = d;
-        }
-        if (a != resolvido(int(std::lround(std::sqrt(a.size())))))
-            return a;
-    }
+    const int a = rand(), b = rand();
+    srand(unsigned(semente));
+    int x = rand(), y = rand();
+    for (unsigned n = 0; n < 100000; ++n, x = y, y = rand())
+        if (x == a && y == b)
+            return n;
+    return 0;
 }
 
 }  // namespace
 
-// The links and searches are exercised by every move from every hole position below.
-TEST(Tabuleiro, MontagemEContagemDeResolvidos)
+TEST(Tabuleiro, MontagemBuscasCursorETamanhosRecusados)
 {
     Tabuleiro t;
     for (unsigned n = 1; n <= 4; ++n) {
@@ -71,6 +57,12 @@ TEST(Tabuleiro, MontagemEContagemDeResolvidos)
             EXPECT_TRUE(t.buscaNumero(k) == nullptr && t.buscaPosicao(k) == nullptr) << k;
     }
     EXPECT_EQ(t.retornaEsquerda(), 80);
+    for (unsigned antes = 0; antes < 16; ++antes)
+        for (unsigned p = 0; p < 300; ++p) {
+            t.seleciona(antes);
+            t.seleciona(p);
+            EXPECT_EQ(t.retornaSelecionado(), p == 16 ? 0 : p > 16 ? antes : p) << antes << ' ' << p;
+        }
     // Every solved answer counts; a new set-up keeps the count, the help and the cursor.
     EXPECT_TRUE(t.venceu() && t.venceu());
     t.trocaAjuda();
@@ -97,18 +89,11 @@ TEST(Tabuleiro, MontagemEContagemDeResolvidos)
     }
 }
 
-TEST(Tabuleiro, CursorMovesTrocasETravado)
+TEST(Tabuleiro, MovesDeCadaBuracoTrocasETravado)
 {
-    Tabuleiro t;
-    t.inicializa(320, 240, 4);
-    for (unsigned antes = 0; antes < 16; ++antes)
-        for (unsigned p = 0; p < 300; ++p) {
-            t.seleciona(antes);
-            t.seleciona(p);
-            EXPECT_EQ(t.retornaSelecionado(), p == 16 ? 0 : p > 16 ? antes : p) << antes << ' ' << p;
-        }
     // Every hole position, every position asked: a move happens exactly when the cell shares
     // an edge with the hole, and it is the hole's step onto that cell.
+    Tabuleiro t;
     for (int n = 2; n <= 4; ++n)
         for (int h = 0; h < n * n; ++h) {
             t.inicializa(320, 240, Uint8(n));
@@ -117,8 +102,7 @@ TEST(Tabuleiro, CursorMovesTrocasETravado)
             for (int p = 0; p <= n * n + 1; ++p) {
                 arruma(t, inicio);
                 const int i = p == 0 ? n * n - 1 : p - 1;
-                const int distancia = std::abs(i / n - h / n) + std::abs(i % n - h % n);
-                const bool vizinho = p < n * n && distancia == 1;
+                const bool vizinho = p < n * n && std::abs(i / n - h / n) + std::abs(i % n - h % n) == 1;
                 Arranjo depois = inicio;
                 if (vizinho)
                     std::swap(depois[i], depois[h]);
@@ -127,7 +111,6 @@ TEST(Tabuleiro, CursorMovesTrocasETravado)
             }
         }
     // Swaps need no adjacency; 16 (no tile has it) and above change nothing.
-    t.inicializa(320, 240, 4);
     t.troca(15, 14);
     EXPECT_TRUE(t.travou() && !t.venceu());
     const Arranjo travado = arranjo(t);
@@ -140,61 +123,44 @@ TEST(Tabuleiro, CursorMovesTrocasETravado)
     EXPECT_EQ(t.retornaResolvidos(), 0u);
 }
 
-// The clock's second, read on both sides, is the seed: the board must end where the model
-// does, from every hole position of the 4x4 board and every reachable 2x2 board (where
-// shuffles often end solved and run again).
-TEST(Tabuleiro, EmbaralhaSegueOsSorteiosComRecusasBordasERepeticao)
+// From every 2x2 board and from the solved and stuck 4x4 ones, N steps keep the parity and
+// never end solved: such an ending runs the N - 1 attempts again, counted as a solve. A shuffle
+// that did not run again made at most N - 1 moves, and the solver takes a solved start back.
+TEST(Tabuleiro, EmbaralhaSoDaPassosDoBuracoENuncaTerminaResolvido)
 {
-    std::vector<Arranjo> inicios;
-    for (int h = 0; h < 16; ++h) {
-        inicios.push_back(resolvido(4));
-        std::swap(inicios.back()[h], inicios.back()[15]);
-    }
-    Arranjo a2 = resolvido(2);
-    std::sort(a2.begin(), a2.end());
-    do {
-        if (resolvivel(a2))
-            inicios.push_back(a2);
-    } while (std::next_permutation(a2.begin(), a2.end()));
+    std::vector<Arranjo> inicios = {resolvido(4), resolvido(4)};
+    std::swap(inicios[1][13], inicios[1][14]);
+    Arranjo a2 = {0, 1, 2, 3};
+    do
+        inicios.push_back(a2);
+    while (std::next_permutation(a2.begin(), a2.end()));
 
     Tabuleiro t;
     unsigned conferidos = 0;
-    for (const Arranjo& inicio : inicios) {
+    for (const Arranjo& inicio : inicios)
         for (unsigned passos : {2u, 3u, 12u, 99u}) {
-            t.inicializa(320, 240, inicio.size() == 4 ? 2 : 4);
+            const int n = inicio.size() == 4 ? 2 : 4;
+            t.inicializa(320, 240, Uint8(n));
             arruma(t, inicio);
             const Uint32 antes = t.retornaResolvidos();
             const time_t semente = time(nullptr);
             t.embaralha(passos);
-            if (time(nullptr) != semente)
-                continue;
-            unsigned repeticoes = 0;
-            EXPECT_EQ(arranjo(t), modelo(inicio, passos, unsigned(semente), repeticoes)) << passos;
-            EXPECT_EQ(t.retornaResolvidos() - antes, repeticoes);
-            ++conferidos;
+            const unsigned sorteios = sorteiosDesde(semente);
+            const unsigned voltas = t.retornaResolvidos() - antes + 1;
+            EXPECT_NE(arranjo(t), resolvido(n));
+            EXPECT_EQ(resolvivel(arranjo(t)), resolvivel(inicio));
+            std::vector<Passo> solucao;
+            if (inicio == resolvido(n) && voltas == 1 && passos < 20) {
+                EXPECT_TRUE(resolve(arranjo(t), passos - 1, solucao)) << passos;
+            }
+            if (time(nullptr) == semente) {
+                EXPECT_GE(sorteios, voltas * (passos - 1)) << "one number per attempt";
+                ++conferidos;
+            }
         }
-    }
     EXPECT_GT(conferidos, inicios.size() * 2) << "the clock's second kept changing";
-}
 
-// Easy moves the hole at most 11 times unless a solved ending ran it again; Normal stays
-// solvable, Impossible not. Below two steps, or on a 1x1 board, there is no attempt to make:
-// the board stays as it was and is not counted as solved.
-TEST(Tabuleiro, EmbaralhaPorDificuldadeESemTentativas)
-{
-    Tabuleiro t;
-    t.inicializa(320, 240, 4);
-    t.embaralha(12);
-    std::vector<Passo> passos;
-    EXPECT_TRUE(resolve(arranjo(t), t.retornaResolvidos() == 0 ? 11 : 60, passos) &&
-                !passos.empty());
-    t.embaralha(99);
-    EXPECT_TRUE(valido(arranjo(t)) && resolvivel(arranjo(t)));
-    t.inicializa(320, 240, 4);
-    t.troca(15, 14);
-    t.embaralha(100);
-    EXPECT_TRUE(valido(arranjo(t)) && !resolvivel(arranjo(t)));
-
+    // Below two steps, or on a 1x1 board, there is no attempt: nothing moves or counts.
     for (unsigned n : {4u, 1u}) {
         t.inicializa(320, 240, Uint8(n));
         const Uint32 antes = t.retornaResolvidos();
