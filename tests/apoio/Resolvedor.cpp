@@ -1,8 +1,10 @@
 // Resolvedor: depth-first search under a growing bound, pruned by the Manhattan distance.
 #include "tests/apoio/Resolvedor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <numeric>
 #include <utility>
 
 namespace resolvedor {
@@ -11,29 +13,23 @@ namespace {
 
 int lado(const Arranjo& a) { return static_cast<int>(std::lround(std::sqrt(a.size()))); }
 
-int distancia(const Arranjo& a, int n)
+// Moves of the hole onto a neighbour, never straight back, while the moves made and the
+// tiles' distance from home fit in cota.
+bool procura(Arranjo& a, int buraco, int veio, unsigned cota, std::vector<Passo>& passos)
 {
-    int h = 0;
+    const int n = lado(a);
+    unsigned h = 0;
     for (int i = 0; i < n * n; ++i)
         if (a[i] != 0)
             h += std::abs((a[i] - 1) / n - i / n) + std::abs((a[i] - 1) % n - i % n);
-    return h;
-}
-
-bool procura(Arranjo& a, int n, int buraco, int veio, unsigned cota, std::vector<Passo>& passos)
-{
-    const int h = distancia(a, n);
-    if (h == 0)
-        return true;
-    if (passos.size() + h > cota)
-        return false;
+    if (h == 0 || passos.size() + h > cota)
+        return h == 0;
     for (int t : {buraco - n, buraco + n, buraco - 1, buraco + 1}) {
-        const bool vizinho = t >= 0 && t < n * n && (t / n == buraco / n || t % n == buraco % n);
-        if (!vizinho || t == veio)
+        if (t < 0 || t >= n * n || t == veio || (t / n != buraco / n && t % n != buraco % n))
             continue;
         std::swap(a[t], a[buraco]);
         passos.push_back({t == n * n - 1 ? 0 : t + 1});
-        if (procura(a, n, t, buraco, cota, passos))
+        if (procura(a, t, buraco, cota, passos))
             return true;
         passos.pop_back();
         std::swap(a[t], a[buraco]);
@@ -43,11 +39,18 @@ bool procura(Arranjo& a, int n, int buraco, int veio, unsigned cota, std::vector
 
 }  // namespace
 
+Arranjo arranjo(const Tabuleiro& t)
+{
+    Arranjo a;
+    for (unsigned i = 0; i < t.retornaTamanho() * t.retornaTamanho(); ++i)
+        a.push_back(t.retornaBloco(i / t.retornaTamanho(), i % t.retornaTamanho()).numero);
+    return a;
+}
+
 Arranjo resolvido(int n)
 {
     Arranjo a(n * n);
-    for (int i = 0; i + 1 < n * n; ++i)
-        a[i] = i + 1;
+    std::iota(a.begin(), a.end() - 1, 1);
     return a;
 }
 
@@ -69,15 +72,10 @@ bool resolvivel(const Arranjo& a)
 bool resolve(const Arranjo& a, unsigned limite, std::vector<Passo>& passos)
 {
     passos.clear();
-    if (!resolvivel(a))
-        return false;
     Arranjo b = a;
-    const int n = lado(a);
-    int buraco = 0;
-    while (b[buraco] != 0)
-        ++buraco;
-    for (unsigned cota = 0; cota <= limite; ++cota)
-        if (procura(b, n, buraco, -1, cota, passos))
+    const int buraco = static_cast<int>(std::find(b.begin(), b.end(), 0) - b.begin());
+    for (unsigned cota = 0; resolvivel(a) && cota <= limite; ++cota)
+        if (procura(b, buraco, -1, cota, passos))
             return true;
     return false;
 }

@@ -1,9 +1,12 @@
 // Resolvedor: a shortest-solution search for the sliding puzzle (iterative deepening with the
 // Manhattan distance) and the parity test that tells whether a board can be solved at all.
+// Depends on the board's class for reading one.
 #ifndef CORVELA_TESTES_RESOLVEDOR_H
 #define CORVELA_TESTES_RESOLVEDOR_H
 
 #include <vector>
+
+#include "game/Tabuleiro.h"
 
 namespace resolvedor {
 
@@ -16,6 +19,8 @@ struct Passo {
     int posicao;
 };
 
+// The board's tiles in reading order.
+Arranjo arranjo(const Tabuleiro& t);
 // 1, 2, ..., n*n-1, 0: the solved board.
 Arranjo resolvido(int n);
 bool resolvivel(const Arranjo& a);

