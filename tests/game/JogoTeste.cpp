@@ -1,289 +1,214 @@
-// Tests of the game screen driven by real key events, one frame at a time: the win and
-// "CLEAR!", the next pictures, the cursor and the order of the keys, pause, the way back to
-// the menu, the screen without pictures, the shuffles and a game played by a solver.
+// The game screen driven by real key events, one frame at a time: the win and "CLEAR!", the
+// pictures in turn, the cursor and the order of the keys, pause, the way back to the menu,
+// the screen without pictures, the difficulties with a game played by a solver, the records.
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
+#include "engine/media/CTexto.h"
+#include "game/Jogo.h"
+#include "tests/apoio/DadosProprios.h"
 #include "tests/apoio/Resolvedor.h"
-#include "tests/apoio/TelaJogo.h"
+#include "tests/apoio/TelasTeste.h"
+
+using namespace resolvedor;
 
 namespace {
 
-class Jogando : public TelaJogo {
+const Cor VERDE = {0, 255, 0};
+const Cor CIANO = {100, 255, 255};
+const Cor BRANCO = {255, 255, 255};
+const int ESQUERDA = 80;  // the board's left edge; the panel lies to its left
+
+class Jogando : public TelasTeste {
 protected:
-    // Whether the board area shows the current picture whole, pixel for pixel.
-    bool mostraFiguraInteira()
+    void entra(Uint8 dificuldade)
     {
-        Superficie lida(SDL_LoadBMP(("data/bg/" + tab().retornaImagemAtual()).c_str()),
-                        SDL_FreeSurface);
-        Superficie figura(SDL_DisplayFormat(lida.get()), SDL_FreeSurface);
-        for (int j = 0; j < LADO_TABULEIRO; ++j)
-            for (int i = 0; i < LADO_TABULEIRO; ++i)
-                if (pixela(figura.get(), i, j) != pixela(tela(), ESQUERDA_TABULEIRO + i, j))
+        projeto.dificuldade = dificuldade;
+        partida.entra(Corvela::JOGO);
+    }
+    Jogo& jogo() { return *static_cast<Jogo*>(projeto.retornaModulo()); }
+    Tabuleiro& tab() { return jogo().retornaTabuleiro(); }
+    Uint32 tempo() { return jogo().retornaTemporizador().retornaTempo(); }
+    void aciona(unsigned p)
+    {
+        tab().seleciona(p);
+        aperta(SDLK_LCTRL);
+    }
+    // Whether the pixels of colour cor in texto's box at (x, y) are those of texto alone.
+    bool mostra(const std::string& texto, int x, int y, Cor cor)
+    {
+        CTexto ref;
+        ref.inicializa(320, 240, FONTE_CELULA, 8);
+        Superficie s = novaSuperficie(16, 320, 240);
+        ref.escreveTexto(texto);
+        ref.exibe(x, y, s.get(), cor.r, cor.g, cor.b);
+        const int w = static_cast<int>(texto.size()) * CELULA;
+        const Uint32 tinta = SDL_MapRGB(s->format, cor.r, cor.g, cor.b);
+        for (int j = y; j < y + ref.retornaAlturaCaractere(); ++j)
+            for (int i = x; i < x + w; ++i)
+                if ((pixela(s.get(), i, j) == tinta) != (pixela(tela(), i, j) == tinta))
                     return false;
-        return true;
-    }
-    resolvedor::Arranjo arranjo()
-    {
-        resolvedor::Arranjo a;
-        for (unsigned i = 0; i < 16; ++i)
-            a.push_back(tab().retornaBloco(i / 4, i % 4).numero);
-        return a;
-    }
-    // Solved but for tile 15, under the cursor at position 0 beside the hole.
-    void quaseResolvido()
-    {
-        ordena();
-        tab().move(15);
+        return contaPixels(s.get(), x, y, w, CELULA, tinta) > 0;
     }
 };
 
-TEST_F(Jogando, VitoriaContaTocaOSomEMostraClear)
+// The winning frame is still a playing frame; then "CLEAR!" over the whole picture, where the
+// time stands and only the action key is heard: it starts the next game on the next picture.
+TEST_F(Jogando, VitoriaClearEAsFigurasEmSequencia)
 {
-    entra(Jogo::NORMAL);
-    EXPECT_EQ(1, Mix_PlayingMusic());
-    quadro();
-    quaseResolvido();
+    DadosProprios dados;
+    dados.figura("0.bmp", 240, 240, {0, 0, 200});
+    dados.figura("1.bmp", 240, 240, {80, 0, 200});
+    entra(9);        // no shuffle: every game starts solved
+    tab().move(15);  // before the first frame; then one move from solved, under the cursor
+    auto inteira = [&]() {  // the board all in the current picture's colour
+        const Cor c = {Uint8(80 * (tab().retornaImagemAtual()[0] - '0')), 0, 200};
+        return contaCor(tela(), ESQUERDA, 0, 240, 240, c) == 240 * 240;
+    };
+    quadros();
     const Uint32 antes = tempo();
     aperta(SDLK_LCTRL);
-    EXPECT_EQ(1u, jogo().retornaVitorias());
-    EXPECT_EQ(1u, jogo().retornaRecordeMovimentos());
     EXPECT_EQ(antes, jogo().retornaRecordeTempo());
     EXPECT_NE(0, Mix_Playing(0));
-    EXPECT_TRUE(jogo().retornaLimpo());
-    // The winning frame is still a playing frame, with the new count and records.
-    EXPECT_TRUE(mostra("Wins: 1", 4, 5, VERDE));
-    EXPECT_TRUE(mostra("Moves: 1", 4, 60, CIANO));
-    EXPECT_FALSE(mostraFiguraInteira()) << "the hole is drawn";
-
-    quadro();
-    EXPECT_TRUE(mostra("CLEAR!", 12, 12, VERDE));
-    EXPECT_TRUE(mostra("Moves: 1", 4, 180, CIANO));
-    EXPECT_TRUE(mostra(Jogo::retornaTempoF(tempo()), 4, 210, CIANO));
-    EXPECT_TRUE(mostraFiguraInteira());
-
-    // On "CLEAR!" the time stands and only the action key is heard.
+    EXPECT_TRUE(mostra("Wins: 1", 4, 5, VERDE) && mostra("Moves: 1", 4, 60, CIANO));
+    EXPECT_FALSE(inteira()) << "the hole is drawn";
     const Uint32 parado = tempo();
     for (SDLKey k : {SDLK_ESCAPE, SDLK_RETURN, SDLK_RIGHT, SDLK_BACKSPACE})
         aperta(k);
-    quadro();
+    quadros();
     EXPECT_EQ(parado, tempo());
     EXPECT_EQ(-1, projeto.retornaProxModulo());
     EXPECT_FALSE(jogo().retornaPausado() || tab().retornaAjuda() || tab().retornaSelecionado());
-    EXPECT_TRUE(mostra("CLEAR!", 12, 12, VERDE));
-
-    aperta(SDLK_LALT);  // action's second key: the next game, shuffled again
-    EXPECT_FALSE(jogo().retornaLimpo() || tab().venceu());
-    EXPECT_LT(tempo(), 100u);
+    EXPECT_TRUE(mostra("CLEAR!", 12, 12, VERDE) && mostra("Moves: 1", 4, 180, CIANO));
+    EXPECT_TRUE(mostra(Jogo::retornaTempoF(tempo()), 4, 210, CIANO));
+    EXPECT_TRUE(inteira());
+    const std::string figura = tab().retornaImagemAtual();
+    projeto.dificuldade = Jogo::NORMAL;  // read again by every new game
+    aperta(SDLK_LALT);                   // action's second key
+    EXPECT_FALSE(jogo().retornaLimpo() || tab().venceu()) << "shuffled again";
+    EXPECT_NE(figura, tab().retornaImagemAtual());
 }
 
-TEST_F(Jogando, FigurasSeguemAListaEATeclaQueSaiDoClearAgeDeNovo)
+TEST_F(Jogando, CursorAjudaEPausaUmaTeclaPorQuadroNaOrdemDaTabela)
 {
-    DadosProprios dados;
-    for (Uint8 k = 0; k < 3; ++k)
-        dados.figura("p" + std::to_string(k) + ".bmp", 240, 240, {Uint8(80 * k), 0, 200});
-    entra(9);  // a difficulty that leaves the board solved: every game is won at once
-    const std::vector<std::string> lista = tab().retornaImagens();
-    ASSERT_EQ(3u, lista.size());
-    auto corDaVitoria = [&](int v) {
-        return SDL_MapRGB(tela()->format, 80 * (lista[v % 3][1] - '0'), 0, 200);
-    };
-    quadro();
-    for (int v = 0; v < 4; ++v) {
-        quadro();
-        ASSERT_TRUE(mostra("CLEAR!", 12, 12, VERDE));
-        EXPECT_EQ(lista[v % 3], tab().retornaImagemAtual());
-        EXPECT_EQ(corDaVitoria(v), pixela(tela(), 200, 120));
-        if (v < 3) {
-            aperta(SDLK_LCTRL);
-            EXPECT_EQ(v + 2u, jogo().retornaVitorias());
-        }
+    entra(9);
+    tab().move(15);  // solved but for the hole at position 15
+    // Right and left walk the reading order, up and down the column, all round (position 0
+    // is the bottom-right cell).
+    const struct { unsigned de; SDLKey tecla; unsigned para; } passos[] = {
+        {4, SDLK_RIGHT, 5}, {15, SDLK_RIGHT, 0}, {0, SDLK_RIGHT, 1}, {1, SDLK_LEFT, 0},
+        {0, SDLK_LEFT, 15}, {9, SDLK_LEFT, 8}, {13, SDLK_DOWN, 1}, {12, SDLK_DOWN, 0},
+        {0, SDLK_DOWN, 4}, {6, SDLK_DOWN, 10}, {1, SDLK_UP, 13}, {4, SDLK_UP, 0},
+        {0, SDLK_UP, 12}, {7, SDLK_UP, 3}};
+    for (const auto& p : passos) {
+        tab().seleciona(p.de);
+        aperta(p.tecla);
+        EXPECT_EQ(p.para, tab().retornaSelecionado()) << p.de << " " << p.tecla;
     }
-    // With the cursor beside the hole, the key that leaves "CLEAR!" also moves that tile.
-    tab().seleciona(15);
-    aperta(SDLK_LCTRL);
-    EXPECT_FALSE(jogo().retornaLimpo());
-    EXPECT_EQ(1u, jogo().retornaMovimentos());
-    EXPECT_EQ(15, tab().retornaBloco(3, 3).numero);
-    EXPECT_TRUE(mostra("Moves: 1", 4, 180, BRANCO));
-    EXPECT_EQ(corDaVitoria(4), pixela(tela(), ESQUERDA_TABULEIRO + 30, 30));
-}
-
-TEST_F(Jogando, CursorDaVoltaEUmaTeclaPorQuadroNaOrdemDaTabela)
-{
-    entra(Jogo::NORMAL);
-    // Cells by reading index i (position i + 1, the last one 0): right and left walk the
-    // index, up and down the row within the column, all of them round.
-    const struct { SDLKey tecla; int passo; bool linha; } teclas[] = {
-        {SDLK_RIGHT, 1, false}, {SDLK_LEFT, 15, false}, {SDLK_DOWN, 1, true}, {SDLK_UP, 3, true}};
-    for (unsigned p = 0; p < 16; ++p)
-        for (const auto& t : teclas) {
-            const int i = p == 0 ? 15 : static_cast<int>(p) - 1;
-            const int j = t.linha ? ((i / 4 + t.passo) % 4) * 4 + i % 4 : (i + t.passo) % 16;
-            tab().seleciona(p);
-            aperta(t.tecla);
-            EXPECT_EQ(j == 15 ? 0 : j + 1, tab().retornaSelecionado())
-                << "from " << p << " with key " << t.tecla;
-        }
-    // Two keys in one frame: only the first in the order right, left, down, up, action.
-    const struct { SDLKey primeira, segunda; unsigned esperado; } pares[] = {
-        {SDLK_RIGHT, SDLK_LEFT, 6}, {SDLK_LEFT, SDLK_DOWN, 4}, {SDLK_DOWN, SDLK_UP, 9},
-        {SDLK_UP, SDLK_LCTRL, 1}};
-    for (const auto& par : pares) {
-        tab().seleciona(5);
-        aperta({par.segunda, par.primeira});
-        EXPECT_EQ(par.esperado, tab().retornaSelecionado()) << par.primeira << " goes first";
-    }
-    EXPECT_EQ(0u, jogo().retornaMovimentos());
-
-    // A refused move is not counted; then action, help, pause.
-    quaseResolvido();  // the hole at position 15
-    for (unsigned longe : {10u, 15u, 5u}) {  // diagonal, the hole itself, far away
-        tab().seleciona(longe);
-        aperta(SDLK_LCTRL);
-    }
-    EXPECT_EQ(0u, jogo().retornaMovimentos());
+    // Keys in one frame: only the first of right, left, down, up, action, help, pause.
+    tab().seleciona(5);
+    aperta({SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT});
+    EXPECT_EQ(6u, tab().retornaSelecionado());
+    for (unsigned longe : {10u, 15u, 5u})  // diagonal, the hole itself, far away
+        aciona(longe);
+    EXPECT_EQ(0u, jogo().retornaMovimentos()) << "a refused move is not counted";
     tab().seleciona(11);
     aperta({SDLK_RETURN, SDLK_BACKSPACE, SDLK_LCTRL});
     EXPECT_EQ(1u, jogo().retornaMovimentos());
-    EXPECT_FALSE(tab().retornaAjuda());
     aperta({SDLK_RETURN, SDLK_BACKSPACE});
     EXPECT_TRUE(tab().retornaAjuda() && !jogo().retornaPausado());
-    aperta(SDLK_BACKSPACE);
-    EXPECT_FALSE(tab().retornaAjuda());
-}
 
-TEST_F(Jogando, PausaEscondeOTabuleiroEParaOTempo)
-{
-    entra(Jogo::NORMAL);
-    quadro();
-    aperta(SDLK_RETURN);  // the frame that pauses is still played and drawn
+    // The frame that pauses is still played and drawn; then only the word, and only the
+    // pause key is heard; the time stands.
+    aperta(SDLK_RETURN);
     ASSERT_TRUE(jogo().retornaPausado());
-    EXPECT_FALSE(tabuleiroVazio());
+    EXPECT_TRUE(temTinta(tela(), ESQUERDA, 0, 240, 240));
     const Uint32 t = tempo();
-    const unsigned selecionado = tab().retornaSelecionado();
     for (SDLKey k : {SDLK_RIGHT, SDLK_LCTRL, SDLK_ESCAPE})
         aperta(k);
-    quadro();
+    quadros();
     EXPECT_EQ(t, tempo());
-    EXPECT_EQ(selecionado, tab().retornaSelecionado());
-    EXPECT_EQ(0u, jogo().retornaMovimentos());
+    EXPECT_TRUE(tab().retornaSelecionado() == 11 && jogo().retornaMovimentos() == 1);
     EXPECT_EQ(-1, projeto.retornaProxModulo());
     EXPECT_TRUE(mostra("PAUSED", 12, 12, VERDE));
-    SDL_Rect pausa = {12, 12, 6 * CELULA, 13};
-    SDL_FillRect(tela(), &pausa, 0);
-    EXPECT_FALSE(temTinta(tela(), 0, 0, 320, 240)) << "only the word is drawn";
-
+    EXPECT_FALSE(temTinta(tela(), 0, 25, 320, 215) || temTinta(tela(), 60, 0, 260, 25));
     aperta(SDLK_RETURN);
-    EXPECT_FALSE(jogo().retornaPausado());
-    EXPECT_FALSE(temTinta(tela(), 0, 0, 320, 240)) << "the frame that resumes is blank";
+    EXPECT_FALSE(jogo().retornaPausado() || temTinta(tela(), 0, 0, 320, 240)) << "blank";
     EXPECT_EQ(t, tempo());
-    quadro();
-    EXPECT_FALSE(tabuleiroVazio());
+    quadros();
     EXPECT_GT(tempo(), t);
 }
 
-TEST_F(Jogando, VoltaAoMenuENovaVisitaComecaDoZero)
-{
-    entra(Jogo::NORMAL);
-    quaseResolvido();
-    aperta(SDLK_LCTRL);
-    aperta(SDLK_LCTRL);  // won, and on to the next game
-    ASSERT_EQ(1u, jogo().retornaVitorias());
-    roteiro::empurraTecla(SDLK_ESCAPE, true);
-    quadro();
-    EXPECT_EQ(-1, projeto.retornaProxModulo()) << "pressing back is not enough";
-
-    // Back released and right pressed in one frame: only the menu is asked for, and the
-    // frame is drawn (run by hand to look at it before the switch).
-    const unsigned selecionado = tab().retornaSelecionado();
-    roteiro::empurraTecla(SDLK_ESCAPE, false);
-    roteiro::empurraTecla(SDLK_RIGHT, true);
-    projeto.retornaEvento()->descarregaFila();
-    SDL_FillRect(tela(), nullptr, 0);
-    jogo().ciclo();
-    EXPECT_EQ(Corvela::MENU, projeto.retornaProxModulo());
-    EXPECT_EQ(selecionado, tab().retornaSelecionado());
-    EXPECT_TRUE(mostra("Wins: 1", 4, 5, VERDE));
-    EXPECT_FALSE(tabuleiroVazio());
-    projeto.carregaModuloMem();
-    EXPECT_EQ("Menu", modulo());
-
-    entra(Jogo::NORMAL);
-    quadro();
-    EXPECT_EQ(0u, jogo().retornaVitorias() + jogo().retornaRecordeMovimentos() +
-                      jogo().retornaRecordeTempo());
-    EXPECT_TRUE(mostra("Wins: 0", 4, 5, VERDE));
-    EXPECT_TRUE(mostra("Moves: 0", 4, 60, CIANO));
-    EXPECT_TRUE(mostra("00:00:00", 4, 90, CIANO));
-}
-
+// Without a usable picture only the back key works; three white lines centred in the
+// board's square say what is missing.
 TEST_F(Jogando, SemFigurasSoAVoltaFuncionaEOTabuleiroDizOQueFalta)
 {
-    for (bool semPasta : {false, true}) {
-        DadosProprios dados;
-        dados.figura("largo.bmp", 320, 240, {0, 0, 200});
-        if (semPasta)
-            std::filesystem::remove_all("data/bg");
-        testing::internal::CaptureStderr();
-        entra(Jogo::NORMAL);
-        EXPECT_NE(std::string::npos, testing::internal::GetCapturedStderr().find("data/bg"));
-        ASSERT_TRUE(tab().retornaImagens().empty());
-        for (SDLKey k : {SDLK_RIGHT, SDLK_DOWN, SDLK_LCTRL, SDLK_BACKSPACE, SDLK_RETURN})
-            aperta(k);
-        quadro();
-        EXPECT_EQ(0u, jogo().retornaVitorias()) << "the unshuffled board is no win";
-        EXPECT_EQ(0u, jogo().retornaMovimentos() + tab().retornaSelecionado());
-        EXPECT_FALSE(tab().retornaAjuda() || jogo().retornaPausado() || jogo().retornaLimpo());
-        EXPECT_TRUE(temTinta(tela(), 0, 0, ESQUERDA_TABULEIRO, 240)) << "the panel";
-
-        // Three lines of white text, centred in the board's square.
-        const Uint32 branco = SDL_MapRGB(tela()->format, 255, 255, 255);
-        int x0 = 320, x1 = 0, y0 = 240, y1 = 0, faixas = 0;
-        for (int y = 0, antes = 0; y < 240; ++y) {
-            int linha = 0;
-            for (int x = ESQUERDA_TABULEIRO; x < 320; ++x)
-                if (pixela(tela(), x, y) == branco) {
-                    linha = 1;
-                    x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = y;
-                }
-            faixas += linha > antes;
-            antes = linha;
-        }
-        EXPECT_EQ(3, faixas);
-        EXPECT_NEAR(x0 - ESQUERDA_TABULEIRO, 319 - x1, CELULA);
-        EXPECT_NEAR(y0, 239 - y1, CELULA);
-        EXPECT_GT(x1 - x0, 20 * CELULA) << "a line, not a column of words";
-
-        aperta(SDLK_ESCAPE);
-        quadro();
-        EXPECT_EQ("Menu", modulo());
-    }
+    DadosProprios dados;  // an empty data/bg
+    entra(Jogo::NORMAL);
+    for (SDLKey k : {SDLK_RIGHT, SDLK_DOWN, SDLK_LCTRL, SDLK_BACKSPACE, SDLK_RETURN})
+        aperta(k);
+    quadros();
+    EXPECT_EQ(0u, jogo().retornaVitorias() + jogo().retornaMovimentos() + tab().retornaSelecionado());
+    EXPECT_TRUE(mostra("No pictures to play with.", 100, 94, BRANCO));
+    EXPECT_TRUE(mostra("Put 240x240 BMP files", 116, 111, BRANCO));
+    EXPECT_TRUE(mostra("in data/bg", 160, 128, BRANCO));
+    aperta(SDLK_ESCAPE);
+    quadros();
+    EXPECT_EQ("Menu", ativo());
 }
 
+// Impossible leaves a board no moves can solve, Normal one they can; Easy one that a solver
+// wins in at most 11 moves, unless the shuffle ended solved and ran again (counted).
 TEST_F(Jogando, DificuldadesEPartidaFacilJogadaPeloResolvedor)
 {
     entra(Jogo::IMPOSSIVEL);
-    EXPECT_FALSE(resolvedor::resolvivel(arranjo()));
+    EXPECT_FALSE(resolvivel(arranjo(tab())));
     entra(Jogo::NORMAL);
-    EXPECT_TRUE(resolvedor::resolvivel(arranjo()));
-    EXPECT_NE(resolvedor::resolvido(4), arranjo());
-    entra(7);
-    EXPECT_EQ(resolvedor::resolvido(4), arranjo());
-
+    EXPECT_TRUE(resolvivel(arranjo(tab())));
     entra(Jogo::FACIL);
-    // Eleven attempts at most, unless the shuffle ended solved and ran again (counted).
-    std::vector<resolvedor::Passo> passos;
-    ASSERT_TRUE(resolvedor::resolve(arranjo(), tab().retornaResolvidos() == 0 ? 11 : 40, passos));
-    ASSERT_FALSE(passos.empty());
-    for (const resolvedor::Passo& p : passos) {
+    std::vector<Passo> passos;
+    ASSERT_TRUE(resolve(arranjo(tab()), tab().retornaResolvidos() == 0 ? 11 : 40, passos));
+    for (const Passo& p : passos) {
         ASSERT_FALSE(jogo().retornaLimpo());
         aciona(static_cast<unsigned>(p.posicao));
     }
     EXPECT_TRUE(jogo().retornaLimpo());
     EXPECT_EQ(passos.size(), jogo().retornaMovimentos());
+}
+
+// Each record only goes down, on its own. The key that leaves "CLEAR!" plays in the next
+// game. Back asks for the menu on its release, and a new visit starts from nothing.
+TEST_F(Jogando, RecordesVoltaAoMenuENovaVisita)
+{
+    entra(9);        // no shuffle: every game starts solved
+    tab().move(15);  // before the first frame: no win at once
+    quadros(60);
+    const Uint32 lento = tempo();
+    aciona(0);
+    aciona(15);
+    EXPECT_EQ(15, tab().retornaBloco(3, 3).numero);
+    EXPECT_TRUE(mostra("Moves: 1", 4, 180, BRANCO));
+    for (unsigned p : {14u, 15u, 14u, 15u})
+        aciona(p);
+    const Uint32 rapido = tempo();
+    aciona(0);  // 6 moves against 1, in less time
+    ASSERT_LT(rapido, lento);
+    EXPECT_EQ(rapido, jogo().retornaRecordeTempo());
+    EXPECT_TRUE(mostra("Moves: 1", 4, 60, CIANO));
+    EXPECT_TRUE(mostra(Jogo::retornaTempoF(rapido), 4, 90, CIANO));
+    aciona(15);
+    desce(SDLK_ESCAPE);
+    quadros();
+    EXPECT_EQ("Jogo", ativo()) << "pressing back is not enough";
+    desce(SDLK_ESCAPE, false);
+    quadros();
+    EXPECT_EQ("Menu", ativo());
+    entra(Jogo::NORMAL);
+    quadros();
+    EXPECT_EQ(0u, jogo().retornaVitorias() + jogo().retornaRecordeMovimentos() +
+                      jogo().retornaRecordeTempo());
+    EXPECT_TRUE(mostra("Wins: 0", 4, 5, VERDE) && mostra("Moves: 0", 4, 60, CIANO));
+    EXPECT_TRUE(mostra("00:00:00", 4, 90, CIANO));
 }
 
 }  // namespace
