@@ -16,8 +16,8 @@
 namespace {
 
 // The video loader's mode: the dummy driver allocates the whole surface on every mode set, so
-// a huge mode trips the fuzzer's memory limit: past these, no video. Every depth is tried: the service itself
-// refuses those the driver cannot lay out.
+// a huge mode trips the fuzzer's memory limit: past these, no video. Every depth is tried: the
+// service itself refuses those the driver cannot lay out.
 const int MAIOR_LARGURA = 640;
 const int MAIOR_ALTURA = 480;
 // Lookups per input: enough to reach duplicates without making runs slow.
