@@ -6,6 +6,7 @@
 // targets' shared set-up.
 #include <algorithm>
 #include <cstring>
+#include <set>
 #include <vector>
 
 #include "engine/core/CEvento.h"
@@ -112,10 +113,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     percorreChaves(chaves, passos);
     VERIFICA(chaves.salvar());
 
-    // Both settings loaders, on a copy of the file as it was opened; they never write it.
+    // Both settings loaders, on copies of the file as it was opened; they never write it. The
+    // video loader reads four values, and a mode costs more than all the rest of an input: each
+    // set of values is tried once.
     CEvento().carregaConfigTeclas(arquivo);
     static CVideo video;
-    if (Uint16(std::atoi(arquivo.valor("video_largura").c_str())) <= MAIOR_LARGURA &&
+    static std::set<std::string> modos;
+    std::string modo;
+    for (const char* chave : {"video_largura", "video_altura", "video_bpp", "video_telaCheia"})
+        modo += arquivo.valor(chave) + "\n";
+    if (modos.insert(modo).second &&
+        Uint16(std::atoi(arquivo.valor("video_largura").c_str())) <= MAIOR_LARGURA &&
         Uint16(std::atoi(arquivo.valor("video_altura").c_str())) <= MAIOR_ALTURA)
         video.inicializa(arquivo);
     VERIFICA(entrada.le() == bytes);
