@@ -1,67 +1,61 @@
-// fuzz_imagem: libFuzzer target for BMP pictures as the game loads them: arbitrary bytes
-// written as a .bmp, loaded by CSprite behind the header check, given the colour key, drawn
-// whole, in part and frame by frame on the 320x240x16 screen, and read back with pixela.
-// Depends on libFuzzer, SDL (dummy driver), CSprite, CSpriteAnimado and the scratch
-// directory helper.
-#include <SDL.h>
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
-
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
+// fuzz_imagem: libFuzzer target for BMP pictures as the game loads them. Arbitrary bytes are
+// loaded by CSprite behind the header check, given the colour key, drawn whole, in part and
+// frame by frame on the 320x240x16 screen and read back with pixela; a 240x240 picture is
+// then the one picture of data/bg, and the board is set up from that directory (the list, the
+// picture), drawn, and moved on to the next picture, as the game screen does. Depends on
+// libFuzzer, SDL, CSpriteAnimado, pixela, Tabuleiro and the targets' shared set-up.
+#include <filesystem>
 
 #include "engine/media/CSpriteAnimado.h"
 #include "engine/media/pixela.h"
-#include "tests/apoio/ArquivosTemporarios.h"
+#include "game/Tabuleiro.h"
+#include "tests/fuzz/alvo.h"
 
-namespace {
-
-DiretorioTemporario dir;
 const int LADO_QUADRO = 60;
-
-}  // namespace
+const int LADO_IMAGEM = 240;
+const unsigned char LADO_TABULEIRO = 4;
+const fuzz::ArquivoMemoria entrada;
+const DiretorioTemporario dir;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    if (std::freopen("/dev/null", "w", stdout) == nullptr ||
-        SDL_Init(SDL_INIT_VIDEO) != 0 || SDL_SetVideoMode(320, 240, 16, 0) == nullptr)
-        std::abort();
+    namespace fs = std::filesystem;
+    fuzz::preparaSdl(true);
+    // The board's own pictures come from the game's data/; data/bg is the fuzzer's.
+    const fs::path origem = fs::current_path();
+    fs::create_directories(dir.caminho("data/bg"));
+    fs::create_directory_symlink(origem / "data" / "gfx", dir.caminho("data/gfx"));
+    fs::create_directory_symlink(origem / "data" / "fonts", dir.caminho("data/fonts"));
+    fs::create_symlink(entrada.caminho, dir.caminho("data/bg/entrada.bmp"));
+    fs::current_path(dir.caminho(""));
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho)
 {
-    const std::string arquivo =
-        dir.escreve("entrada.bmp", std::string(reinterpret_cast<const char*>(dados), tamanho));
-    // The load error lines would drown libFuzzer's own reports on standard error.
-    std::fflush(stderr);
-    const int erroOriginal = dup(STDERR_FILENO);
-    const int nulo = open("/dev/null", O_WRONLY);
-    dup2(nulo, STDERR_FILENO);
     CSpriteAnimado imagem;
-    const bool carregou = imagem.carregaImagem(arquivo);
-    std::fflush(stderr);
-    dup2(erroOriginal, STDERR_FILENO);
-    close(nulo);
-    close(erroOriginal);
-    if (!carregou)
+    if (!imagem.carregaImagem(entrada.escreve(dados, tamanho)))
         return 0;
     SDL_Surface* superficie = imagem.retornaSuperficie();
-    if (superficie == nullptr || superficie->w <= 0 || superficie->h <= 0)
-        std::abort();  // a loaded picture always has pixels
+    VERIFICA(superficie != nullptr && superficie->w > 0 && superficie->h > 0);
     imagem.corTransparente(255, 0, 255);
-    SDL_Surface* tela = SDL_GetVideoSurface();
     imagem.desenha(0, 0);
     imagem.desenha(-7, 100, 3, 5, 200, 200);
     imagem.inicializa(LADO_QUADRO, LADO_QUADRO, 0, 15, nullptr, 0);
     for (unsigned short quadro = 0; quadro < 16; ++quadro)
         imagem.desenha(quadro * 20, quadro * 15, quadro);
-    pixela(superficie, static_cast<unsigned>(superficie->w - 1),
-           static_cast<unsigned>(superficie->h - 1));
-    pixela(tela, 319, 239, pixela(superficie, 0, 0));
+    pixela(superficie, unsigned(superficie->w - 1), unsigned(superficie->h - 1));
+    pixela(SDL_GetVideoSurface(), 319, 239, pixela(superficie, 0, 0));
+
+    // The board lists a picture only when the same loader makes it 240x240; any other input
+    // would set it up without a picture, the same for every input.
+    if (superficie->w != LADO_IMAGEM || superficie->h != LADO_IMAGEM)
+        return 0;
+    Tabuleiro tabuleiro;
+    tabuleiro.inicializa(320, 240, LADO_TABULEIRO);
+    tabuleiro.exibe(true);
+    tabuleiro.carregaProximaImagem();
+    tabuleiro.trocaAjuda();
+    tabuleiro.exibe(false);
     return 0;
 }

@@ -1,43 +1,24 @@
 // fuzz_som: libFuzzer target for the sound and music loaders behind their header checks.
-// Arbitrary bytes are written to a file and loaded as a sound effect and as music, as the
-// game does; whatever passes is decoded whole (the mixer decodes music only while playing,
-// so its OGG and WAV bytes are decoded through the effect loader's own decoders), played on
-// a channel and freed. Depends on libFuzzer, SDL_mixer (dummy driver), CSom, cabecalhos
-// and the scratch directory helper.
-#include <SDL.h>
+// Arbitrary bytes are loaded from a file as a sound effect and as music, as the game does;
+// whatever passes is decoded whole (the mixer decodes music only while playing, so its OGG
+// and WAV bytes are decoded through the effect loader's own decoders), played on a channel
+// and freed. Depends on libFuzzer, SDL_mixer, CSom and the targets' shared set-up.
 #include <SDL_mixer.h>
-#include <stdlib.h>
-
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
 
 #include "engine/media/CSom.h"
-#include "engine/media/cabecalhos.h"
-#include "tests/apoio/ArquivosTemporarios.h"
-
-namespace {
-
-DiretorioTemporario dir;
-CSom* som = nullptr;  // the device, open for the whole run
-
-}  // namespace
+#include "tests/fuzz/alvo.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    if (std::freopen("/dev/null", "w", stdout) == nullptr)
-        std::abort();
-    som = new CSom;
+    fuzz::preparaSdl(false);
+    [[maybe_unused]] static CSom* const som = new CSom;  // the device, open for the whole run
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho)
 {
-    const std::string arquivo =
-        dir.escreve("entrada", std::string(reinterpret_cast<const char*>(dados), tamanho));
-
+    static const fuzz::ArquivoMemoria entrada;
+    const std::string& arquivo = entrada.escreve(dados, tamanho);
     if (Mix_Chunk* efeito = CSom::leSom(arquivo)) {
         Mix_PlayChannelTimed(0, efeito, 0, -1);
         Mix_HaltChannel(0);
@@ -48,8 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
         Mix_HaltMusic();
         Mix_FreeMusic(musica);
         // What the music thread would decode: the same bytes through the same decoders.
-        SDL_RWops* fluxo = SDL_RWFromConstMem(dados, static_cast<int>(tamanho));
-        if (Mix_Chunk* decodificada = Mix_LoadWAV_RW(fluxo, 1))
+        if (Mix_Chunk* decodificada = Mix_LoadWAV_RW(SDL_RWFromConstMem(dados, int(tamanho)), 1))
             Mix_FreeChunk(decodificada);
     }
     return 0;

@@ -1,140 +1,65 @@
-// Input service: logical key states from real SDL key events.
+// Input service: logical key states from real SDL key events, frame by frame.
 #include <gtest/gtest.h>
 
-#include "tests/apoio/Apoio.h"
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "engine/core/CEvento.h"
+#include "tests/apoio/Apoio.h"
 
-namespace {
-
-using roteiro::empurraTecla;
-
-class EventoTeste : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
-        ASSERT_NE(nullptr, SDL_SetVideoMode(320, 240, 16, 0));
-        evento.carregaConfigTeclasPadrao();
-        evento.adicionaTecla(4, SDLK_LALT);
-    }
-    void TearDown() override { SDL_Quit(); }
-
-    CEvento evento;
-};
-
-TEST_F(EventoTeste, EstadosDeUmaTeclaQuadroAQuadro)
+TEST(Evento, EstadosQuadroAQuadroOUltimoEventoDaTeclaDecideSoTeclasContam)
 {
-    empurraTecla(SDLK_UP, true);
-    evento.descarregaFila();
-    EXPECT_TRUE(evento.desceu(0));
-    EXPECT_TRUE(evento.ativado(0));
-    EXPECT_FALSE(evento.subiu(0));
-    EXPECT_FALSE(evento.desceu(1));
-
-    // Held: no longer "went down", still held.
-    evento.descarregaFila();
-    EXPECT_FALSE(evento.desceu(0));
-    EXPECT_TRUE(evento.ativado(0));
-
-    empurraTecla(SDLK_UP, false);
-    evento.descarregaFila();
-    EXPECT_TRUE(evento.subiu(0));
-    EXPECT_FALSE(evento.ativado(0));
-
-    // "Went up" lasts exactly one frame.
-    evento.descarregaFila();
-    EXPECT_FALSE(evento.subiu(0));
-}
-
-TEST_F(EventoTeste, UltimoEventoDoQuadroDecide)
-{
-    // Pressed and released between two frames.
-    empurraTecla(SDLK_LEFT, true);
-    empurraTecla(SDLK_LEFT, false);
-    evento.descarregaFila();
-    EXPECT_FALSE(evento.desceu(3));
-    EXPECT_TRUE(evento.subiu(3));
-    EXPECT_FALSE(evento.ativado(3));
-
-    // Released and pressed again between two frames.
-    empurraTecla(SDLK_RIGHT, true);
-    evento.descarregaFila();
-    empurraTecla(SDLK_RIGHT, false);
-    empurraTecla(SDLK_RIGHT, true);
-    evento.descarregaFila();
-    EXPECT_TRUE(evento.desceu(2));
-    EXPECT_FALSE(evento.subiu(2));
-    EXPECT_TRUE(evento.ativado(2));
-}
-
-TEST_F(EventoTeste, DuasTeclasNoMesmoNumeroLogico)
-{
-    empurraTecla(SDLK_LCTRL, true);
-    evento.descarregaFila();
-    empurraTecla(SDLK_LALT, true);
-    evento.descarregaFila();
-    EXPECT_TRUE(evento.desceu(4));
-    empurraTecla(SDLK_LALT, false);
-    evento.descarregaFila();
-    // Alt went up while Ctrl is still held: both answers hold for the one logical key.
-    EXPECT_TRUE(evento.subiu(4));
-    EXPECT_TRUE(evento.ativado(4));
-    evento.descarregaFila();
-    EXPECT_FALSE(evento.subiu(4));
-    EXPECT_TRUE(evento.ativado(4));
-}
-
-TEST_F(EventoTeste, ZeraEsqueceTeclaSeguradaEOutrosEventosNaoContam)
-{
-    empurraTecla(SDLK_ESCAPE, true);
-    evento.descarregaFila();
-    evento.zera();
-    EXPECT_FALSE(evento.ativado(5));
-    // Released after the switch: it was not held here, so it does not count as "went up".
-    empurraTecla(SDLK_ESCAPE, false);
-    evento.descarregaFila();
-    EXPECT_FALSE(evento.subiu(5));
-    EXPECT_FALSE(evento.desceu(5));
-
-    SDL_Event sair = {};
-    sair.type = SDL_QUIT;
-    SDL_PushEvent(&sair);
-    empurraTecla(SDLK_a, true);  // bound to nothing
-    evento.descarregaFila();
-    for (unsigned char k = 0; k < 8; ++k) {
-        EXPECT_FALSE(evento.desceu(k));
-        EXPECT_FALSE(evento.ativado(k));
-    }
-}
-
-TEST_F(EventoTeste, ListaDeTeclas)
-{
-    EXPECT_EQ(7u, evento.totTeclas());
-    evento.carregaConfigTeclasPadrao();
-    EXPECT_EQ(6u, evento.totTeclas());
-    EXPECT_TRUE(evento.verificaConfigTeclas());
-
-    // The same pair twice: both bindings change together.
-    evento.adicionaTecla(0, SDLK_UP);
-    empurraTecla(SDLK_UP, true);
-    evento.descarregaFila();
-    EXPECT_TRUE(evento.desceu(0));
-
-    // The list stops where the 8-bit walks stop.
-    while (evento.adicionaTecla(9, SDLK_z)) {
-    }
-    EXPECT_EQ(CEvento::MAX_TECLAS, evento.totTeclas());
-    empurraTecla(SDLK_z, true);
-    evento.descarregaFila();
-    EXPECT_TRUE(evento.ativado(9));
-}
-
-TEST(EventoVazio, SemTeclasNadaResponde)
-{
+    ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
     CEvento evento;
     EXPECT_FALSE(evento.verificaConfigTeclas());
-    EXPECT_FALSE(evento.desceu(0));
-    EXPECT_EQ("CEvento", evento.retornaNomeClasse());
-}
+    evento.carregaConfigTeclasPadrao();
+    // The logical keys 0 to 9 with a state set, as "<key><D went down><A held><S went up> ".
+    const auto estados = [&evento] {
+        std::string texto;
+        for (unsigned char k = 0; k < 10; ++k) {
+            const std::string e = std::string(evento.desceu(k) ? "D" : "") +
+                                  (evento.ativado(k) ? "A" : "") + (evento.subiu(k) ? "S" : "");
+            texto += e.empty() ? "" : std::to_string(k) + e + " ";
+        }
+        return texto;
+    };
+    const auto quadro = [&] { evento.descarregaFila(); return estados(); };
+    EXPECT_EQ("", estados()) << "a binding starts with no state";
 
-}  // namespace
+    // The default keys, in the order of their logical numbers.
+    const SDLKey padrao[] = {SDLK_UP, SDLK_DOWN, SDLK_RIGHT, SDLK_LEFT, SDLK_LCTRL, SDLK_ESCAPE};
+    for (char n = '0'; n <= '5'; ++n) {
+        roteiro::empurraTecla(padrao[n - '0'], true);
+        EXPECT_EQ(n + std::string("DA "), quadro());
+        EXPECT_EQ(n + std::string("A "), quadro());
+        roteiro::empurraTecla(padrao[n - '0'], false);
+        EXPECT_EQ(n + std::string("S "), quadro());
+        EXPECT_EQ("", quadro());
+    }
+
+    EXPECT_TRUE(evento.adicionaTecla(4, SDLK_LALT) && evento.verificaConfigTeclas());
+    const struct {
+        std::vector<std::pair<SDLKey, bool>> teclas;  // pushed before the frame
+        const char* estados;
+    } passos[] = {
+        {{{SDLK_LEFT, true}, {SDLK_LEFT, false}}, "3S "},
+        {{{SDLK_RIGHT, true}}, "2DA "},
+        {{{SDLK_RIGHT, false}, {SDLK_RIGHT, true}}, "2DA "},
+        {{{SDLK_RIGHT, false}, {SDLK_LCTRL, true}, {SDLK_a, true}}, "2S 4DA "},
+        {{{SDLK_LALT, true}}, "4DA "},   // a second SDL key on the same logical key
+        {{{SDLK_LALT, false}}, "4AS "},  // Ctrl is still held
+    };
+    for (const auto& passo : passos) {
+        for (const auto& [tecla, desce] : passo.teclas)
+            roteiro::empurraTecla(tecla, desce);
+        EXPECT_EQ(passo.estados, quadro());
+    }
+    // Another kind of event carrying a key's bytes does not count.
+    SDL_Event outro = {};
+    outro.key.keysym.sym = SDLK_LCTRL;
+    outro.type = SDL_MOUSEBUTTONUP;
+    SDL_PushEvent(&outro);
+    EXPECT_EQ("4A ", quadro());
+    SDL_Quit();
+}
