@@ -120,6 +120,11 @@ bool confereWav(SDL_RWops* fluxo)
         const long resta = tamanho - pos - static_cast<long>(CABECALHO_PEDACO);
         if (comprimento > static_cast<Uint32>(resta)) {
             valido = recusa("WAV chunk longer than the file");
+        } else if (!temFormato && std::memcmp(pedaco, "fmt ", 4) != 0 &&
+                   std::memcmp(pedaco, "fact", 4) != 0 && std::memcmp(pedaco, "LIST", 4) != 0) {
+            // Both loaders skip only these on the way to the format; the mixer's music loader
+            // frees any other chunk twice.
+            valido = recusa("WAV chunk other than fact or LIST before the format");
         } else if (std::memcmp(pedaco, "fmt ", 4) == 0) {
             Uint8 formato[FMT_LIDO] = {};
             const Uint32 lidos = comprimento < FMT_LIDO ? comprimento : FMT_LIDO;
@@ -127,8 +132,6 @@ bool confereWav(SDL_RWops* fluxo)
                                                : recusa("WAV chunk unreadable");
             temFormato = temFormato || valido;
         } else if (std::memcmp(pedaco, "data", 4) == 0) {
-            if (!temFormato && !temDados)
-                valido = recusa("WAV data before its format");
             temDados = true;
         }
         if (valido && !temDados && comprimento % 2 != 0)

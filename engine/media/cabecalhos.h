@@ -15,11 +15,12 @@ const unsigned WAV_CANAIS_MAX = 8;
 const unsigned WAV_TAXA_MIN = 1000;
 const unsigned WAV_TAXA_MAX = 384000;
 
-// A RIFF/WAVE file whose every chunk fits the file, with a format chunk before its data
-// chunk: PCM of 8 or 16 bits, or MS or IMA ADPCM of 4 bits, 1 to WAV_CANAIS_MAX channels,
-// WAV_TAXA_MIN to WAV_TAXA_MAX Hz, a block size that matches the channels and sample size
-// (and the samples per block, for ADPCM). Chunks before the data must have even lengths,
-// where SDL reads them without the padding byte.
+// A RIFF/WAVE file whose every chunk fits the file, whose first chunk other than "fact" and
+// "LIST" is the format chunk (as SDL's and the mixer's loaders walk it), with a data chunk
+// after it. The format: PCM of 8 or 16 bits, or MS or IMA ADPCM of 4 bits, 1 to
+// WAV_CANAIS_MAX channels, WAV_TAXA_MIN to WAV_TAXA_MAX Hz, a block size that matches the
+// channels and sample size (and the samples per block, for ADPCM). Chunks before the data
+// must have even lengths, where SDL reads them without the padding byte.
 bool confereWav(SDL_RWops* fluxo);
 
 // The music formats the service plays: OGG Vorbis, and WAV that passes confereWav. Anything

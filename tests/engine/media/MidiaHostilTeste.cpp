@@ -111,8 +111,15 @@ static std::vector<CasoWav> casosWav()
         {"dados_alem_do_arquivo", hostil::wav(hostil::PCM16, 400, "", 0xFFFFFFF0u), false},
         {"pedaco_impar_antes", hostil::wav(hostil::PCM16, 400, hostil::pedaco("LIST", "abc")),
          false},
-        {"dados_antes_do_formato", "RIFF\x24\0\0\0WAVE" + hostil::pedaco("data", "ab") +
+        // Both loaders skip only "fact" and "LIST" on the way to the format; the mixer's music
+        // loader frees any other chunk twice.
+        {"dados_antes_do_formato", std::string("RIFF\x24\0\0\0WAVE", 12) +
+                                       hostil::pedaco("data", "ab") +
                                        hostil::wav(hostil::PCM16, 4).substr(12), false},
+        {"pedaco_estranho_antes_do_formato",
+         std::string("RIFF\x24\x01\0\0WAVE", 12) +
+             hostil::pedaco(std::string("fm\x10\0", 4), "WAVE") +
+             hostil::wav(hostil::PCM16, 0).substr(12), false},
         {"sem_dados", hostil::wav(hostil::PCM16, 0).substr(0, 36), false},
         {"vazio", "", false},
         {"ogg_como_som", "OggS" + std::string(60, '\0'), false},
