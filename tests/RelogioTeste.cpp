@@ -2,6 +2,13 @@
 // sleeps through.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
 #include <deque>
 #include <vector>
 
@@ -103,78 +110,92 @@ TEST_F(RelogioTeste, AjustaIntervalosMudaEsperaELimite)
     EXPECT_EQ(10u, quadro({125}));
 }
 
-// Time that moves one millisecond per read (so polling ends) and, when slept through, by
-// the request plus that sleep's scripted overshoot.
+// Time that moves one millisecond per read (so polling ends) and, when slept through, to the
+// moment asked for plus that sleep's scripted lateness; a negative one wakes at once, as a
+// signal would.
 struct TempoFalso {
     Uint32 agora = 1000;
-    std::deque<Uint32> sobras;
-    std::vector<Uint32> pedidos;
+    std::deque<int> atrasos;
+    std::vector<Uint32> alvos;
 
     static Uint32 le(void* c) { return static_cast<TempoFalso*>(c)->agora++; }
-    static void dorme(Uint32 ms, void* c)
+    static void dorme(Uint32 alvo, void* c)
     {
         TempoFalso* t = static_cast<TempoFalso*>(c);
-        t->pedidos.push_back(ms);
-        t->agora += ms;
-        if (!t->sobras.empty()) {
-            t->agora += t->sobras.front();
-            t->sobras.pop_front();
-        }
+        t->alvos.push_back(alvo);
+        const int atraso = t->atrasos.empty() ? 0 : t->atrasos.front();
+        if (!t->atrasos.empty())
+            t->atrasos.pop_front();
+        if (atraso >= 0)
+            t->agora = std::max(t->agora, alvo) + static_cast<Uint32>(atraso);
     }
 };
 
-TEST(RelogioSono, DormeAteAMargemEContaOsMesmosQuadros)
+TEST(RelogioSono, DormeAteOFimMenosAMargemEEsqueceUmAtrasoDeQualquerTamanho)
 {
     TempoFalso tf;
     CRelogio relogio;
     relogio.defFonteTicks(TempoFalso::le, &tf);
     relogio.defDormidor(TempoFalso::dorme, &tf);
     relogio.inicializa();
-    EXPECT_EQ(CRelogio::SOBRA_INICIAL + CRelogio::FOLGA, relogio.retornaMargem());
+    // Runs n frames; each must be counted 33..50 and, unless busy, must have slept.
+    auto quadros = [&](Uint32 n, Uint32 ocupado = 0) {
+        for (Uint32 i = 0; i < n; ++i) {
+            const size_t sonos = tf.alvos.size();
+            tf.agora += ocupado;
+            relogio.atualiza();
+            ASSERT_GE(relogio.retornaIntervalo(), 33u);
+            ASSERT_LE(relogio.retornaIntervalo(), 50u);
+            ASSERT_EQ(sonos + (ocupado < 33 ? 1 : 0), tf.alvos.size()) << "frame " << i;
+        }
+    };
 
-    // Each frame reads 1 ms in, sleeps all but the assumed 11 ms and polls to exactly 33.
-    // The read after waking is 1 ms late: that is the overshoot measured.
-    Uint32 fim = 0;
-    for (Uint32 i = 0; i < CRelogio::JANELA_SONOS; ++i) {
-        relogio.atualiza();
-        ASSERT_EQ(33u, relogio.retornaIntervalo());
-        fim = tf.agora;
-    }
-    EXPECT_EQ(1000u + 33 * CRelogio::JANELA_SONOS + 1, fim);
-    // The window closes at the last of those sleeps: the margin becomes what was seen (1 ms)
-    // plus the folga, and the rest of that frame is slept through down to it.
-    std::vector<Uint32> esperados(CRelogio::JANELA_SONOS, 21);
-    esperados.push_back(8);
-    EXPECT_EQ(esperados, tf.pedidos);
-    EXPECT_EQ(2u, relogio.retornaMargem());
+    // Nothing measured yet: the first frame wakes SOBRA_INICIAL early and polls the rest.
+    quadros(1);
+    EXPECT_EQ(std::vector<Uint32>{1000 + 33 - CRelogio::SOBRA_INICIAL}, tf.alvos);
+    EXPECT_EQ(1033u, tf.agora - 1);
+    // Sleeps that end on time wear the assumption off within a window: then each frame
+    // sleeps to its very end and reads the ticks once after.
+    quadros(CRelogio::JANELA_QUADROS);
+    EXPECT_EQ(0u, relogio.retornaMargem());
+    quadros(1);
+    EXPECT_EQ(tf.agora - 1, tf.alvos.back());
 
-    tf.pedidos.clear();
+    // A wake-up cut short counts as on time: the clock sleeps again to the same moment.
+    tf.atrasos = {-1};
     relogio.atualiza();
     EXPECT_EQ(33u, relogio.retornaIntervalo());
-    EXPECT_EQ(std::vector<Uint32>{30}, tf.pedidos);
+    EXPECT_EQ(tf.alvos[tf.alvos.size() - 2], tf.alvos.back());
+    EXPECT_EQ(0u, relogio.retornaMargem());
 
-    // A sleep that overshoots its margin makes that frame late; the next one keeps clear.
-    tf.sobras = {5};
-    relogio.atualiza();
-    EXPECT_EQ(37u, relogio.retornaIntervalo());
-    EXPECT_EQ(7u, relogio.retornaMargem());
-    relogio.atualiza();
+    // One sleep 5 ms late: its frame is late, the next ones wake 5 ms early and keep time.
+    tf.atrasos = {5};
+    quadros(1);
+    EXPECT_EQ(38u, relogio.retornaIntervalo());
+    EXPECT_EQ(5u, relogio.retornaMargem());
+    quadros(1);
     EXPECT_EQ(33u, relogio.retornaIntervalo());
-    EXPECT_EQ(25u, tf.pedidos.back());
+    EXPECT_EQ(tf.agora - 1 - 5, tf.alvos.back());
 
-    // The bad sleep is forgotten two windows later.
-    for (Uint32 i = 0; i < 2 * CRelogio::JANELA_SONOS; ++i)
-        relogio.atualiza();
-    EXPECT_EQ(2u, relogio.retornaMargem());
+    // 300 ms late (the process was stopped): counted as 50, and the margin is bounded to a
+    // third of the frame, so the clock still sleeps in every frame after it.
+    tf.atrasos = {300};
+    quadros(1);
+    EXPECT_EQ(50u, relogio.retornaIntervalo());
+    EXPECT_EQ(11u, relogio.retornaMargem());
+    quadros(1);
+    EXPECT_EQ(33u, relogio.retornaIntervalo());
+    // Frames too busy to sleep still wear the lateness off, within two windows.
+    quadros(2 * CRelogio::JANELA_QUADROS, 40);
+    EXPECT_EQ(0u, relogio.retornaMargem());
+    quadros(1);
+    EXPECT_EQ(tf.agora - 1, tf.alvos.back());
 
-    // A frame whose work already used its time, or a clock without a minimum, never sleeps.
-    tf.pedidos.clear();
-    relogio.reset();
-    tf.agora += 40;
-    relogio.atualiza();
+    // A clock without a minimum never sleeps.
     relogio.ajustaIntervalos(0, 50);
+    const size_t sonos = tf.alvos.size();
     relogio.atualiza();
-    EXPECT_TRUE(tf.pedidos.empty());
+    EXPECT_EQ(sonos, tf.alvos.size());
 }
 
 TEST(RelogioSono, FonteRoteirizadaDesligaOSono)
@@ -187,29 +208,61 @@ TEST(RelogioSono, FonteRoteirizadaDesligaOSono)
     relogio.inicializa();
     relogio.atualiza();
     EXPECT_EQ(33u, relogio.retornaIntervalo());
-    EXPECT_TRUE(tf.pedidos.empty());
+    EXPECT_TRUE(tf.alvos.empty());
 
     // A sleeper given after the source is used, with a fresh estimate.
     relogio.defFonteTicks(TempoFalso::le, &tf);
     relogio.defDormidor(TempoFalso::dorme, &tf);
     relogio.inicializa();
     relogio.atualiza();
-    EXPECT_EQ(std::vector<Uint32>{21}, tf.pedidos);
+    EXPECT_EQ(std::vector<Uint32>{1000 + 33 - CRelogio::SOBRA_INICIAL}, tf.alvos);
 }
 
-TEST(RelogioSDL, SemFonteUsaOContadorDoSDL)
+// CPU seconds and voluntary context switches (each sleep is one) of this process so far.
+std::pair<double, long> usoProprio()
 {
-    ASSERT_EQ(0, SDL_Init(SDL_INIT_TIMER));
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return {uso.ru_utime.tv_sec + uso.ru_stime.tv_sec +
+                (uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e6,
+            uso.ru_nvcsw};
+}
+
+// The platform's own counter and sleep. The process is stopped for 300 ms from a child, as
+// Ctrl+Z or a suspend would: the frames after it still last 33 ms by the real clock, and the
+// clock sleeps again (polling them through would cost the whole core; the bound is loose, the
+// figures are the benchmark's).
+TEST(RelogioReal, DepoisDeUmaParadaVoltaADormir)
+{
     CRelogio relogio;
-    apoio::RoteiroTicks ticks;
-    relogio.defFonteTicks(apoio::RoteiroTicks::le, &ticks);
-    relogio.defFonteTicks(nullptr, nullptr);
-    relogio.inicializa();
-    const Uint32 inicio = SDL_GetTicks();
-    relogio.atualiza();
-    EXPECT_GE(SDL_GetTicks() - inicio, 33u);
-    EXPECT_EQ(0u, ticks.leituras);
-    SDL_Quit();
+    const pid_t pai = getpid();
+    const pid_t filho = fork();
+    ASSERT_NE(-1, filho);
+    if (filho == 0) {
+        // Once the clock's first estimate has worn off, so the stop most likely finds it asleep.
+        usleep(600000);
+        kill(pai, SIGSTOP);
+        usleep(300000);
+        kill(pai, SIGCONT);
+        _exit(0);
+    }
+    while (waitpid(filho, nullptr, WNOHANG) == 0)
+        relogio.atualiza();
+
+    const int quadros = 20;
+    const auto antes = usoProprio();
+    const auto inicio = std::chrono::steady_clock::now();
+    for (int i = 0; i < quadros; ++i) {
+        relogio.atualiza();
+        EXPECT_GE(relogio.retornaIntervalo(), 33u);
+    }
+    const double parede =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+    const auto depois = usoProprio();
+    EXPECT_GE(parede, quadros * 0.033 - 0.002);
+    // Switches do not depend on the machine's load, as CPU time does.
+    EXPECT_GE(depois.second - antes.second, quadros - 2) << "a sleep in nearly every frame";
+    EXPECT_LT(depois.first - antes.first, parede / 2);
 }
 
 }  // namespace

@@ -3,23 +3,29 @@
 
 #include <algorithm>
 
+#include "engine/plataforma/plataforma.h"
+
 namespace {
 
-Uint32 ticksSDL(void*)
+// The margin is at most intervaloMin over this: a wake-up late by more than that is not one
+// that polling could have caught, and a larger margin would leave little of a frame asleep.
+const Uint32 DIVISOR_MARGEM = 3;
+
+Uint32 ticksPlataforma(void*)
 {
-    return SDL_GetTicks();
+    return plataforma::ticks();
 }
 
-void dormeSDL(Uint32 ms, void*)
+void dormePlataforma(Uint32 alvo, void*)
 {
-    SDL_Delay(ms);
+    plataforma::dormeAte(alvo);
 }
 
 }  // namespace
 
-CRelogio::CRelogio() : fonteTicks(ticksSDL), contextoTicks(nullptr)
+CRelogio::CRelogio() : fonteTicks(ticksPlataforma), contextoTicks(nullptr)
 {
-    defDormidor(dormeSDL, nullptr);
+    defDormidor(dormePlataforma, nullptr);
     inicializa();
     nomeClasse = "CRelogio";
 }
@@ -37,17 +43,14 @@ void CRelogio::inicializa()
 
 void CRelogio::atualiza()
 {
-    // The handheld's sleep is too coarse to end a 33 ms frame on time, so the clock sleeps
-    // only while more than the worst recent overshoot is left, then polls the ticks.
     Uint32 t;
     bool dormiu = false;
-    Uint32 inicioSono = 0;
-    Uint32 pedido = 0;
+    Uint32 alvo = 0;
     intervalo = 0;
     for (;;) {
         t = leTicks();
         if (dormiu) {
-            registraSono(inicioSono, pedido, t);
+            registraSono(alvo, t);
             dormiu = false;
         }
         intervalo = t > tempoAnterior ? t - tempoAnterior : 0;
@@ -58,9 +61,8 @@ void CRelogio::atualiza()
         const Uint32 falta = intervaloMin - intervalo;
         const Uint32 margem = retornaMargem();
         if (dormidor != nullptr && falta > margem) {
-            pedido = falta - margem;
-            inicioSono = t;
-            dormidor(pedido, contextoDormidor);
+            alvo = t + falta - margem;
+            dormidor(alvo, contextoDormidor);
             dormiu = true;
         }
     }
@@ -75,25 +77,26 @@ void CRelogio::atualiza()
         quadros = 0;
         acumulado = 0;
     }
+    // Counted in frames, not sleeps: a clock that stopped sleeping still forgets.
+    if (++quadrosJanela >= JANELA_QUADROS) {
+        piorSobraAnterior = piorSobraAtual;
+        piorSobraAtual = 0;
+        quadrosJanela = 0;
+    }
     tempoAnterior = t;
 }
 
-void CRelogio::registraSono(Uint32 inicio, Uint32 pedido, Uint32 t)
+void CRelogio::registraSono(Uint32 alvo, Uint32 t)
 {
-    if (t >= inicio) {
-        const Uint32 passou = t - inicio;
-        piorSobraAtual = std::max(piorSobraAtual, passou > pedido ? passou - pedido : 0);
-    }
-    if (++sonos >= JANELA_SONOS) {
-        piorSobraAnterior = piorSobraAtual;
-        piorSobraAtual = 0;
-        sonos = 0;
-    }
+    // Early (a signal cut the sleep short) counts as on time.
+    const Sint32 atraso = static_cast<Sint32>(t - alvo);
+    if (atraso > 0)
+        piorSobraAtual = std::max(piorSobraAtual, static_cast<Uint32>(atraso));
 }
 
 Uint32 CRelogio::retornaMargem() const
 {
-    return std::max(piorSobraAtual, piorSobraAnterior) + FOLGA;
+    return std::min(std::max(piorSobraAtual, piorSobraAnterior), intervaloMin / DIVISOR_MARGEM);
 }
 
 void CRelogio::reset()
@@ -109,9 +112,9 @@ void CRelogio::ajustaIntervalos(unsigned min, unsigned max)
 
 void CRelogio::defFonteTicks(FonteTicks fonte, void* contexto)
 {
-    fonteTicks = fonte != nullptr ? fonte : ticksSDL;
+    fonteTicks = fonte != nullptr ? fonte : ticksPlataforma;
     contextoTicks = fonte != nullptr ? contexto : nullptr;
-    defDormidor(fonte != nullptr ? nullptr : dormeSDL, nullptr);
+    defDormidor(fonte != nullptr ? nullptr : dormePlataforma, nullptr);
 }
 
 void CRelogio::defDormidor(Dormidor dormidor, void* contexto)
@@ -120,5 +123,5 @@ void CRelogio::defDormidor(Dormidor dormidor, void* contexto)
     contextoDormidor = contexto;
     piorSobraAtual = 0;
     piorSobraAnterior = SOBRA_INICIAL;
-    sonos = 0;
+    quadrosJanela = 0;
 }
