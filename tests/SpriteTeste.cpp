@@ -53,7 +53,9 @@ TEST_F(Sprite, CorTransparenteDeixaOFundoEm16Em8Bits)
 {
     CSprite s;
     ASSERT_TRUE(s.carregaImagem(bmp("a.bmp", 8, 4, VERMELHO, {{{0, 0, 4, 4}, MAGENTA}})));
+    EXPECT_TRUE(s.cobre(8, 4) && !s.cobre(9, 4) && !s.cobre(8, 5));
     s.corTransparente(255 + 0x100, 0, 255);  // components are cut to 8 bits
+    EXPECT_FALSE(s.cobre(1, 1)) << "the key lets the target show";
     for (const int bpp : {16, 8}) {
         Superficie alvo = novaSuperficie(bpp, 20, 20, 128);
         EXPECT_TRUE(s.desenha(2, 3, alvo.get()));

@@ -133,6 +133,12 @@ bool CSprite::desenha(const int& x, const int& y, const int& ox, const int& oy,
     return true;
 }
 
+bool CSprite::cobre(int largura, int altura) const
+{
+    return visivel && superficie != nullptr && superficie->w >= largura &&
+           superficie->h >= altura && (superficie->flags & (SDL_SRCCOLORKEY | SDL_SRCALPHA)) == 0;
+}
+
 SDL_Surface* CSprite::telaAtiva() const
 {
     SDL_Surface* tela = SDL_GetVideoSurface();

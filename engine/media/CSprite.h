@@ -46,6 +46,11 @@ public:
     bool desenha(const int& x, const int& y, const int& ox, const int& oy,
                  const int& largura, const int& altura, SDL_Surface* alvo);
 
+    // True when a whole draw paints every pixel of a largura x altura area from its position:
+    // visible, and a picture at least that large with no colour key or alpha to let the
+    // target show through.
+    bool cobre(int largura, int altura) const;
+
     SDL_Surface* retornaSuperficie() const { return superficie; }
     Uint16 retornaLargura() const { return destino.w; }
     Uint16 retornaAltura() const { return destino.h; }
