@@ -66,7 +66,8 @@ TEST_F(Sprite, CorTransparenteDeixaOFundoEm16Em8Bits)
     }
 }
 
-// Without a video mode the picture is kept as loaded, and drawing on the screen fails.
+// Without a video mode the picture is kept as loaded, a copy in the screen's format cannot
+// replace it, and drawing on the screen fails.
 TEST_F(Sprite, SemVideoGuardaAImagemSemConverterENaoDesenhaNaTela)
 {
     SDL_Quit();
@@ -80,7 +81,11 @@ TEST_F(Sprite, SemVideoGuardaAImagemSemConverterENaoDesenhaNaTela)
     EXPECT_FALSE(s.desenha(0, 0) || s.desenha(0, 0, 0, 0, 1, 1));
     const std::string linha = "Não há superfície ativa para blitar imagem " + caminho + "!\n";
     EXPECT_EQ(GetCapturedStderr(), linha + linha);
+    // Nor can a copy be made in the screen's format: the picture it was to replace stays.
     Superficie alvo = novaSuperficie(16, 4, 4);
+    SDL_Surface* antes = s.retornaSuperficie();
+    EXPECT_FALSE(s.copiaSuperficie(alvo.get()));
+    EXPECT_EQ(antes, s.retornaSuperficie());
     EXPECT_TRUE(s.desenha(1, 1, alvo.get())) << "the unconverted picture still draws";
     EXPECT_EQ(pixela(alvo.get(), 3, 2), SDL_MapRGB(alvo->format, 255, 0, 0));
 }

@@ -82,11 +82,18 @@ void CSprite::corTransparente(const unsigned& r, const unsigned& g, const unsign
 
 bool CSprite::copiaSuperficie(SDL_Surface* origem)
 {
-    limpaSuperficie();
-    if (origem == nullptr)
+    if (origem == nullptr) {
+        limpaSuperficie();
         return false;
-    superficie = plataforma::formatoTela(origem);
-    return superficie != nullptr;
+    }
+    // SDL 1.2's SDL_DisplayFormat crashes once video is shut down: no video mode, no copy.
+    SDL_Surface* copia =
+        SDL_GetVideoSurface() != nullptr ? plataforma::formatoTela(origem) : nullptr;
+    if (copia == nullptr)
+        return false;
+    limpaSuperficie();
+    superficie = copia;
+    return true;
 }
 
 void CSprite::limpaSuperficie()

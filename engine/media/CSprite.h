@@ -31,7 +31,8 @@ public:
     // and empties arquivo.
     void corTransparente(const unsigned& r, const unsigned& g, const unsigned& b);
     // Replaces the picture with a display-format copy of origem, which stays the caller's.
-    // Leaves arquivo and the stored size alone. Null origem leaves the sprite empty.
+    // Leaves arquivo and the stored size alone. Null origem leaves the sprite empty; a copy
+    // that cannot be made (no video mode, no memory) leaves the picture as it was.
     bool copiaSuperficie(SDL_Surface* origem);
     void limpaSuperficie();
 
