@@ -2,13 +2,14 @@
 #include "engine/core/CRelogio.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "engine/plataforma/plataforma.h"
 
 namespace {
 
-// The margin is at most intervaloMin over this: a wake-up late by more than that is not one
-// that polling could have caught, and a larger margin would leave little of a frame asleep.
+// The margin is at most intervaloMin over this, so that even a system whose every wake-up is
+// late leaves most of a frame asleep.
 const Uint32 DIVISOR_MARGEM = 3;
 
 Uint32 ticksPlataforma(void*)
@@ -77,12 +78,7 @@ void CRelogio::atualiza()
         quadros = 0;
         acumulado = 0;
     }
-    // Counted in frames, not sleeps: a clock that stopped sleeping still forgets.
-    if (++quadrosJanela >= JANELA_QUADROS) {
-        piorSobraAnterior = piorSobraAtual;
-        piorSobraAtual = 0;
-        quadrosJanela = 0;
-    }
+    fechaQuadro();
     tempoAnterior = t;
 }
 
@@ -91,12 +87,29 @@ void CRelogio::registraSono(Uint32 alvo, Uint32 t)
     // Early (a signal cut the sleep short) counts as on time.
     const Sint32 atraso = static_cast<Sint32>(t - alvo);
     if (atraso > 0)
-        piorSobraAtual = std::max(piorSobraAtual, static_cast<Uint32>(atraso));
+        sobraQuadro = std::max(sobraQuadro, static_cast<Uint32>(atraso));
+}
+
+void CRelogio::fechaQuadro()
+{
+    sobras[proximaSobra] = static_cast<Uint8>(std::min<Uint32>(sobraQuadro, UINT8_MAX));
+    proximaSobra = (proximaSobra + 1) % JANELA_QUADROS;
+    sobraQuadro = 0;
+    // The largest m that more than half of the frames reached.
+    margemMedida = 0;
+    for (Uint32 m = 1; m <= UINT8_MAX; ++m) {
+        Uint32 alcancaram = 0;
+        for (Uint8 s : sobras)
+            alcancaram += s >= m;
+        if (alcancaram <= JANELA_QUADROS / 2)
+            break;
+        margemMedida = m;
+    }
 }
 
 Uint32 CRelogio::retornaMargem() const
 {
-    return std::min(std::max(piorSobraAtual, piorSobraAnterior), intervaloMin / DIVISOR_MARGEM);
+    return std::min(margemMedida, intervaloMin / DIVISOR_MARGEM);
 }
 
 void CRelogio::reset()
@@ -121,7 +134,8 @@ void CRelogio::defDormidor(Dormidor dormidor, void* contexto)
 {
     this->dormidor = dormidor;
     contextoDormidor = contexto;
-    piorSobraAtual = 0;
-    piorSobraAnterior = SOBRA_INICIAL;
-    quadrosJanela = 0;
+    std::fill(sobras, sobras + JANELA_QUADROS, static_cast<Uint8>(SOBRA_INICIAL));
+    proximaSobra = 0;
+    sobraQuadro = 0;
+    margemMedida = SOBRA_INICIAL;
 }

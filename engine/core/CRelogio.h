@@ -23,10 +23,12 @@ public:
     // Lateness assumed before any is measured: one tick of a 100 Hz kernel, whose sleeps end
     // only on its ticks (the handheld's).
     static constexpr Uint32 SOBRA_INICIAL = 10;
-    // The lateness estimate is the worst of the current and the previous window of frames,
-    // so a late wake-up (a stop, a suspend, a busy moment) is forgotten within two windows,
-    // whether or not the clock slept since.
-    static constexpr Uint32 JANELA_QUADROS = 15;
+    // The margin is the lateness that more than half of the last JANELA_QUADROS frames'
+    // sleeps reached (a frame that did not sleep counts as on time). A lateness that keeps
+    // coming back, as with a coarse system timer, is polled through; one that comes now and
+    // then (a stop, a suspend, a busy machine) is not: polling would not have caught it, and
+    // would only take the core from whatever keeps the machine busy.
+    static constexpr Uint32 JANELA_QUADROS = 30;
 
     CRelogio();
     virtual ~CRelogio() {}
@@ -43,8 +45,9 @@ public:
     Uint32 retornaFPS() const { return fps; }
     // Counted length of the last frame; 0 before the first.
     Uint32 retornaIntervalo() const { return intervalo; }
-    // Milliseconds of each wait left to polling: the worst recent lateness of a sleep, at
-    // most a third of intervaloMin, so that the clock always sleeps through most of a frame.
+    // Milliseconds of each wait left to polling: the recent lateness of the sleeps (see
+    // JANELA_QUADROS), at most a third of intervaloMin, so that the clock always sleeps
+    // through most of a frame.
     Uint32 retornaMargem() const;
 
     // A null fonte restores the platform's counter and sleep. Any other fonte also turns
@@ -58,6 +61,8 @@ private:
     Uint32 leTicks() const { return fonteTicks(contextoTicks); }
     // Takes in the lateness of a sleep to alvo, read at tick t after it.
     void registraSono(Uint32 alvo, Uint32 t);
+    // Ends the frame's part of the lateness estimate and works the margin out again.
+    void fechaQuadro();
 
     Uint32 tempoAnterior;
     Uint32 acumulado;
@@ -71,9 +76,10 @@ private:
     void* contextoTicks;
     Dormidor dormidor;
     void* contextoDormidor;
-    Uint32 piorSobraAtual;     // worst lateness in the current window
-    Uint32 piorSobraAnterior;  // and in the previous one
-    Uint32 quadrosJanela;      // frames in the current window
+    Uint8 sobras[JANELA_QUADROS];  // lateness of each recent frame's sleeps, ms, at most 255
+    Uint32 proximaSobra;           // where the current frame's goes
+    Uint32 sobraQuadro;            // worst lateness of the current frame's sleeps
+    Uint32 margemMedida;           // worked out at the end of each frame, before the bound
 };
 
 #endif
