@@ -24,7 +24,7 @@ void dormePlataforma(Uint32 alvo, void*)
 
 }  // namespace
 
-CRelogio::CRelogio() : fonteTicks(ticksPlataforma), contextoTicks(nullptr)
+CRelogio::CRelogio() : fonteTicks(ticksPlataforma), contextoTicks(nullptr), proximaSobra(0)
 {
     defDormidor(dormePlataforma, nullptr);
     inicializa();
@@ -135,7 +135,6 @@ void CRelogio::defDormidor(Dormidor dormidor, void* contexto)
     this->dormidor = dormidor;
     contextoDormidor = contexto;
     std::fill(sobras, sobras + JANELA_QUADROS, static_cast<Uint8>(SOBRA_INICIAL));
-    proximaSobra = 0;
     sobraQuadro = 0;
     margemMedida = SOBRA_INICIAL;
 }
