@@ -65,7 +65,7 @@ cat <<CABECALHO
 # Performance
 
 Written by \`make bench\` (\`tools/medidas/tabela.sh\`) on $(date -u +%Y-%m-%d), $cpu, load
-average $carga${prefixo:+; the frame period and CPU share under \`$prefixo\`}. Instruction counts are
+average $carga${prefixo:+; the frame period and CPU share under \`$prefixo\`, but beside busy processes}. Instruction counts are
 callgrind's and do not depend on the machine's load: they are what the budgets hold. Times are
 of this machine and vary with its load. Every screen is measured on SDL's dummy 320x240 16-bit
 screen, one whole main-loop frame (input, clear, the screen's \`ciclo\`, flip), in the states
@@ -164,17 +164,18 @@ core for as long as the game ran. Now it sleeps on the monotonic clock to the ve
 frame may end (\`clock_nanosleep\` to an absolute time), and polls only through a lateness that
 more than half of the last 30 frames reached, at most a third of a frame. Measured once with
 both builds by \`PREFIXO="chrt -f 5" tools/medidas/relogio.sh BUILD\` on 2026-12-07, on this
-two-core machine while other builds were running on it (compilers, a linker, a browser test,
-test runs; load average 3.3 to 6.8), so "beside two busy processes" is that load and two more:
+two-core machine while others' test runs were using it (one process spinning on a core all the
+while; load average 2.4 to 4.5), so "beside two busy processes" is that load and two more:
 
 | Figure | Worst overshoot as margin | Lateness of most frames as margin |
 |---|---:|---:|
-| CPU share over 10 s of a still screen | 6.1 % | 0.6 % |
-| The same beside two busy processes | 6.0 % | 0.5 % |
-| The same from 1 s after a stop of 300 ms (Ctrl+Z, fg) | 95.6 % | 0.5 % |
-| The same from 1 s after a stop of 5 s | 95.3 % | 0.6 % |
-| Real frame period over 300 frames, mean and p99 | 33.00 ms, 34.00 ms | 33.01 ms, 33.34 ms |
-| The same beside two busy processes | 40.76 ms, 64.12 ms | 35.65 ms, 48.03 ms |
+| CPU share over 10 s of a still screen | 5.8 % | 0.6 % |
+| The same beside two busy processes | 6.0 % | 0.6 % |
+| The same from 1 s after a stop of 300 ms (Ctrl+Z, fg) | 92.5 % | 0.6 % |
+| The same from 1 s after a stop of 5 s | 95.2 % | 0.5 % |
+| Real frame period over 300 frames, mean and p99 | 33.00 ms, 34.00 ms | 33.00 ms, 33.73 ms |
+| CPU share during those frames | 8.5 % | 2.0 % |
+| The same beside two busy processes: mean, p99, CPU share | 38.21 ms, 55.30 ms, 12.1 % | 36.82 ms, 56.01 ms, 2.7 % |
 
 Beside busy processes a wake-up is often late by a few milliseconds and the frame with it
 (counted as it really lasted, so game time keeps its pace); polling through such lateness
