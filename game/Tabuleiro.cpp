@@ -248,7 +248,8 @@ bool Tabuleiro::cobre() const
 {
     const int lado = tamanho * LADO_QUADRO;
     // A lost picture is drawn as flat cells, which cover too.
-    return !imagens.empty() && lado >= alturaTela && spriteBuraco.cobre(LADO_QUADRO, LADO_QUADRO) &&
+    return !imagens.empty() && lado >= alturaTela &&
+           spriteBuraco.cobre(LADO_QUADRO, LADO_QUADRO) &&
            (imagem.retornaSuperficie() == nullptr || imagem.cobre(lado, lado));
 }
 
