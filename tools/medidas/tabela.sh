@@ -67,9 +67,10 @@ cat <<CABECALHO
 Written by \`make bench\` (\`tools/medidas/tabela.sh\`) on $(date -u +%Y-%m-%d), $cpu, load
 average $carga${prefixo:+; the frame period and CPU share under \`$prefixo\`
 (but beside busy processes)}. Instruction counts are callgrind's and do not depend on the
-machine's load: they are what the budgets hold. Times are of this machine and vary with its load. Every screen is measured on SDL's dummy 320x240 16-bit
-screen, one whole main-loop frame (input, clear, the screen's \`ciclo\`, flip), in the states
-that \`bench/cenas/cenas.cpp\` brings it to.
+machine's load: they are what the budgets hold. Times are of this machine and vary with its
+load. Every screen is measured on SDL's dummy 320x240 16-bit screen, one whole main-loop frame
+(input, clear, the screen's \`ciclo\`, flip), in the states that \`bench/cenas/cenas.cpp\`
+brings it to.
 
 ## Cost of one frame
 
