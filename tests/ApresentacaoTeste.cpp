@@ -10,7 +10,7 @@
 #include "engine/media/CSpriteAnimado.h"
 #include "engine/media/CTexto.h"
 #include "game/Apresentacao.h"
-#include "tests/ArquivosTemporarios.h"
+#include "tests/MidiaTeste.h"
 
 using testing::internal::CaptureStderr;
 using testing::internal::GetCapturedStderr;
@@ -57,15 +57,6 @@ protected:
         return s;
     }
 
-    bool telaIgual(SDL_Surface* s)
-    {
-        for (int y = 0; y < s->h; ++y)
-            for (int x = 0; x < s->w; ++x)
-                if (pixela(s, x, y) != pixela(tela(), x, y))
-                    return false;
-        return true;
-    }
-
     std::string diretorioOriginal;
 };
 
@@ -100,7 +91,7 @@ TEST_F(ApresentacaoTeste, FadeTextoPosicoesETrocaParaOMenu)
         if (n >= 50) {
             int igual = -1;
             for (int q = 0; q < 3 && igual < 0; ++q)
-                if (telaIgual(esperadas[q].get()))
+                if (iguais(esperadas[q].get(), tela()))
                     igual = q;
             EXPECT_NE(-1, igual) << "frame " << n << ": logo at (127, 80), text at (130, 160)"
                                  << " and (130, 170)";
@@ -142,7 +133,7 @@ TEST_F(ApresentacaoTeste, SemOLogoOTextoFicaNoLugarEOMenuVemNaHora)
     abre(Corvela::APRESENTACAO);
     quadros(42);
     const Copia so(esperada(-1));
-    const bool textoNoLugar = telaIgual(so.get());
+    const bool textoNoLugar = iguais(so.get(), tela());
     quadros(59);
     const std::string ativoNoQuadro101 = ativo();
     quadros(1);

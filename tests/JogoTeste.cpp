@@ -6,10 +6,36 @@
 
 #include <filesystem>
 
+#include "game/Menu.h"
 #include "tests/Resolvedor.h"
 #include "tests/TelaJogo.h"
 
 namespace {
+
+// Every frame as drawn, and per frame 'c' when the screen said it paints every pixel.
+struct Gravacao {
+    std::vector<Superficie> quadros;
+    std::string cobertos;
+} gravacao;
+
+// The screen with the main loop's clear always made (suja false) or, where the screen says
+// it paints every pixel, left out and a colour of the test's own put there instead.
+template <class Tela, bool suja>
+struct SemLimpeza : Tela {
+    bool cobreTela() const override { return suja && Tela::cobreTela(); }
+    void ciclo() override
+    {
+        SDL_Surface* t = SDL_GetVideoSurface();
+        const bool cobre = Tela::cobreTela();
+        if (suja && cobre)
+            SDL_FillRect(t, nullptr, SDL_MapRGB(t->format, 40, 250, 90));
+        Tela::ciclo();
+        gravacao.quadros.emplace_back(SDL_ConvertSurface(t, t->format, SDL_SWSURFACE),
+                                      SDL_FreeSurface);
+        gravacao.cobertos += cobre ? 'c' : '.';
+    }
+    static CModulo* cria() { return new SemLimpeza; }
+};
 
 class Jogando : public TelaJogo {
 protected:
@@ -284,6 +310,39 @@ TEST_F(Jogando, DificuldadesEPartidaFacilJogadaPeloResolvedor)
     }
     EXPECT_TRUE(jogo().retornaLimpo());
     EXPECT_EQ(passos.size(), jogo().retornaMovimentos());
+}
+
+// The game screen playing (with the tile numbers) and on "CLEAR!", and the menu, say they
+// paint every pixel, so the main loop leaves out its clear: each frame is the same, pixel
+// for pixel, as with the clear. Paused, and on the frame that resumes, the game screen does
+// not say so.
+TEST_F(Jogando, TelasQueCobremATelaSaoAsMesmasSemALimpeza)
+{
+    auto roteiro = [&](Corvela::FabricaModulo jogo, Corvela::FabricaModulo menu) {
+        gravacao = {};
+        projeto.defFabrica(Corvela::JOGO, jogo);
+        projeto.defFabrica(Corvela::MENU, menu);
+        entra(Jogo::NORMAL);
+        quaseResolvido();
+        quadro();
+        aperta(SDLK_BACKSPACE);  // the tile numbers
+        aperta(SDLK_RETURN);     // paused from the next frame on
+        quadro();
+        aperta(SDLK_RETURN);
+        aperta(SDLK_LCTRL);  // won: "CLEAR!" from the next frame on
+        quadro();
+        projeto.defProxModulo(Corvela::MENU);
+        quadro();
+        quadro();
+        aperta(SDLK_DOWN);
+        return std::move(gravacao);
+    };
+    const Gravacao limpa = roteiro(SemLimpeza<Jogo, false>::cria, SemLimpeza<Menu, false>::cria);
+    const Gravacao suja = roteiro(SemLimpeza<Jogo, true>::cria, SemLimpeza<Menu, true>::cria);
+    EXPECT_EQ("ccc..ccccc", suja.cobertos);
+    ASSERT_EQ(limpa.quadros.size(), suja.quadros.size());
+    for (size_t i = 0; i < suja.quadros.size(); ++i)
+        EXPECT_TRUE(iguais(limpa.quadros[i].get(), suja.quadros[i].get())) << "frame " << i;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // MidiaTeste: what the media tests share: the dummy 320x240x16 video mode, a scratch
-// directory with small BMP files, surfaces and pixel reads, and the game's cell font.
+// directory with small BMP files, surfaces, pixel reads and comparisons, and the game's cell
+// font.
 #ifndef CORVELA_MIDIATESTE_H
 #define CORVELA_MIDIATESTE_H
 
@@ -46,6 +47,16 @@ inline bool temTinta(SDL_Surface* s, int x, int y, int w, int h, Uint32 fundo = 
             if (pixela(s, i, j) != fundo)
                 return true;
     return false;
+}
+
+// Whether two surfaces of one size and format hold the same pixels.
+inline bool iguais(SDL_Surface* a, SDL_Surface* b)
+{
+    for (int y = 0; y < a->h; ++y)
+        for (int x = 0; x < a->w; ++x)
+            if (pixela(a, x, y) != pixela(b, x, y))
+                return false;
+    return true;
 }
 
 class MidiaTeste : public ::testing::Test {

@@ -137,22 +137,26 @@ TEST_F(ProjetoTeste, TelaLimpaAntesDoCicloSalvoParaQuemACobre)
     EXPECT_EQ(0u, TelaTeste::pixelNoCiclo) << "the switch to another screen still clears it";
 }
 
-TEST_F(ProjetoTeste, UltimoPedidoValidoDoQuadroEhOQueValePedidoInvalidoERecusado)
+TEST_F(ProjetoTeste, UltimoPedidoDoQuadroEhOQueValeENumeroDesconhecidoNaoTrocaNada)
 {
     comeca();
     CModulo* intro = jogo.retornaModulo();
-    jogo.defProxModulo(4);
-    jogo.defProxModulo(-7);
-    EXPECT_EQ(-1, jogo.retornaProxModulo());
-    jogo.executaQuadro();
-    EXPECT_EQ(intro, jogo.retornaModulo());
+    // An unknown number replaces the menu asked for before it; the switch then builds
+    // nothing, forgets it, and the intro goes on.
+    for (int desconhecido : {4, -7}) {
+        jogo.defProxModulo(Corvela::MENU);
+        jogo.defProxModulo(desconhecido);
+        EXPECT_EQ(desconhecido, jogo.retornaProxModulo());
+        jogo.executaQuadro();
+        EXPECT_EQ(intro, jogo.retornaModulo());
+        EXPECT_EQ(-1, jogo.retornaProxModulo());
+    }
+    EXPECT_EQ("ciclo intro", diario.back());
 
-    // Credits asked early in the frame, the game by ciclo, then an invalid number.
+    // Credits asked early in the frame, the game by ciclo: the game is built.
     jogo.defProxModulo(Corvela::CREDITOS);
     TelaTeste::pedidoNoCiclo = Corvela::JOGO;
     jogo.executaQuadro();
-    TelaTeste::pedidoNoCiclo = -1;
-    jogo.defProxModulo(99);
     EXPECT_EQ("new jogo", diario[diario.size() - 2]);
     EXPECT_EQ(0, std::count(diario.begin(), diario.end(), "new creditos"));
 }

@@ -53,7 +53,9 @@ TEST_F(Sprite, CorTransparenteDeixaOFundoEm16Em8Bits)
 {
     CSprite s;
     ASSERT_TRUE(s.carregaImagem(bmp("a.bmp", 8, 4, VERMELHO, {{{0, 0, 4, 4}, MAGENTA}})));
+    EXPECT_TRUE(s.cobre(8, 4) && !s.cobre(9, 4) && !s.cobre(8, 5));
     s.corTransparente(255 + 0x100, 0, 255);  // components are cut to 8 bits
+    EXPECT_FALSE(s.cobre(1, 1)) << "the key lets the target show";
     for (const int bpp : {16, 8}) {
         Superficie alvo = novaSuperficie(bpp, 20, 20, 128);
         EXPECT_TRUE(s.desenha(2, 3, alvo.get()));
@@ -64,7 +66,8 @@ TEST_F(Sprite, CorTransparenteDeixaOFundoEm16Em8Bits)
     }
 }
 
-// Without a video mode the picture is kept as loaded, and drawing on the screen fails.
+// Without a video mode the picture is kept as loaded, a copy in the screen's format cannot
+// replace it, and drawing on the screen fails.
 TEST_F(Sprite, SemVideoGuardaAImagemSemConverterENaoDesenhaNaTela)
 {
     SDL_Quit();
@@ -78,7 +81,11 @@ TEST_F(Sprite, SemVideoGuardaAImagemSemConverterENaoDesenhaNaTela)
     EXPECT_FALSE(s.desenha(0, 0) || s.desenha(0, 0, 0, 0, 1, 1));
     const std::string linha = "Não há superfície ativa para blitar imagem " + caminho + "!\n";
     EXPECT_EQ(GetCapturedStderr(), linha + linha);
+    // Nor can a copy be made in the screen's format: the picture it was to replace stays.
     Superficie alvo = novaSuperficie(16, 4, 4);
+    SDL_Surface* antes = s.retornaSuperficie();
+    EXPECT_FALSE(s.copiaSuperficie(alvo.get()));
+    EXPECT_EQ(antes, s.retornaSuperficie());
     EXPECT_TRUE(s.desenha(1, 1, alvo.get())) << "the unconverted picture still draws";
     EXPECT_EQ(pixela(alvo.get(), 3, 2), SDL_MapRGB(alvo->format, 255, 0, 0));
 }

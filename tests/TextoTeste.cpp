@@ -161,15 +161,6 @@ Superficie referencia(int bpp, const std::string& palavra, SDL_Color cor)
     return s;
 }
 
-bool iguais(SDL_Surface* a, SDL_Surface* b)
-{
-    for (int y = 0; y < a->h; ++y)
-        for (int x = 0; x < a->w; ++x)
-            if (pixela(a, x, y) != pixela(b, x, y))
-                return false;
-    return true;
-}
-
 }  // namespace
 
 // Words are kept rendered between draws; every draw must still show exactly what a fresh
