@@ -55,8 +55,9 @@ void Apresentacao::ciclo()
     } else if (!composto && figura != nullptr) {
         // The fade is over, so the logo looks the same against the blue in every frame left:
         // blend its sheet over the blue once and copy that from now on. Blending each frame
-        // cost more than the rest of the frame together. Without the copy (no memory, or in
-        // the browser, which blends on its canvas) the logo goes on being blended.
+        // cost more than the rest of the frame together. Without the copy (no memory, a
+        // conversion that fails, or in the browser, which blends on its canvas) the logo
+        // keeps its sheet and goes on being blended.
         SDL_Surface* composta = plataforma::compostaSobreCor(figura, tela, fundo);
         if (composta != nullptr) {
             logo.copiaSuperficie(composta);

@@ -42,14 +42,15 @@ void Corvela::defFabrica(int modulo, FabricaModulo fabrica)
 
 void Corvela::defProxModulo(int modulo)
 {
-    if (modulo >= 0 && modulo < NUM_MODULOS)
-        proxModulo = modulo;
+    proxModulo = modulo;
 }
 
 void Corvela::carregaModuloMem()
 {
-    if (proxModulo < 0 || proxModulo >= NUM_MODULOS)
+    if (proxModulo < 0 || proxModulo >= NUM_MODULOS) {
+        proxModulo = -1;
         return;
+    }
     // The old screen frees its pictures and fonts before the new one loads its own.
     delete moduloAtual;
     moduloAtual = nullptr;

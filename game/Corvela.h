@@ -23,10 +23,10 @@ public:
     void finalizacao() override;
     // Deletes the old module, forgets the keys, clears the screen, builds the requested
     // module and runs its init. A request made in init is honoured after the new module's
-    // first frame.
+    // first frame. A number outside the module table builds nothing: the request is
+    // forgotten and the active module stays, so the project is never left without one.
     void carregaModuloMem() override;
-    // A number outside the module table is refused and the request left as it was, so the
-    // project is never left without a module.
+    // Stores the number as given; a later request replaces it.
     void defProxModulo(int modulo) override;
     // Video mode, title, hidden cursor, bindings; false when the video mode fails. The mode
     // and the bindings come from video.cfg and teclas.cfg in the working directory when

@@ -165,6 +165,12 @@ void Jogo::ciclo()
     temporizador.atualiza();
 }
 
+bool Jogo::cobreTela() const
+{
+    return !pausado && tabuleiro.cobre() &&
+           painel.cobre(tabuleiro.retornaEsquerda(), video()->retornaAltura());
+}
+
 bool Jogo::pedeMenu()
 {
     if (!evento()->subiu(VOLTA))

@@ -38,6 +38,9 @@ public:
     // Music, win sound, panel, text, timer, board, message box, shuffle, counters, flags.
     bool init() override;
     void ciclo() override;
+    // Playing and "CLEAR!" paint the panel and the board, which together fill the screen;
+    // paused (the board hidden), or without pictures, they do not.
+    bool cobreTela() const override;
 
     // Shuffles the board for the project's difficulty.
     void ordenaPorDificuldade();

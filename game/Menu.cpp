@@ -64,6 +64,11 @@ void Menu::ciclo()
     tempoOcioso.atualiza();
 }
 
+bool Menu::cobreTela() const
+{
+    return titulo.cobre(video()->retornaLargura(), video()->retornaAltura());
+}
+
 void Menu::trataTeclas()
 {
     const CEvento* teclas = evento();

@@ -29,6 +29,8 @@ public:
     // action key's release; the drawing; the idle test, whose request comes last and so
     // wins over a choice made in the same frame; then the idle timer takes in the frame.
     void ciclo() override;
+    // The title picture fills the screen under the rows.
+    bool cobreTela() const override;
 
     int retornaSelecao() const { return selecao; }
     Uint32 retornaTempoOcioso() const { return tempoOcioso.retornaTempo(); }

@@ -244,6 +244,15 @@ void Tabuleiro::exibe(bool jogando)
     }
 }
 
+bool Tabuleiro::cobre() const
+{
+    const int lado = tamanho * LADO_QUADRO;
+    // A lost picture is drawn as flat cells, which cover too.
+    return !imagens.empty() && lado >= alturaTela &&
+           spriteBuraco.cobre(LADO_QUADRO, LADO_QUADRO) &&
+           (imagem.retornaSuperficie() == nullptr || imagem.cobre(lado, lado));
+}
+
 // A missing font leaves the numbers out quietly rather than reporting it for every tile of
 // every frame.
 void Tabuleiro::escreveNumero(SDL_Surface* tela, int x, int y, Uint8 numero)

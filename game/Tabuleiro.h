@@ -58,6 +58,10 @@ public:
     // help numbers); false, the whole picture. Draws nothing without a usable picture; with
     // the picture lost after the list was made, tiles are flat grey cells, always numbered.
     void exibe(bool jogando);
+    // True when exibe, in either view, paints every pixel from the board's left edge to the
+    // screen's right and bottom: a picture list, cells that fill the height, and a hole
+    // picture that fills its cell.
+    bool cobre() const;
     // Fills the picture list with the 240x240 BMP files of data/bg, in directory order, and
     // writes each accepted name on its own line of the standard output; an empty list is
     // reported on the standard error.

@@ -2,24 +2,31 @@
 #include "engine/core/CRelogio.h"
 
 #include <algorithm>
+#include <cstdint>
+
+#include "engine/plataforma/plataforma.h"
 
 namespace {
 
-Uint32 ticksSDL(void*)
+// The margin is at most intervaloMin over this, so that even a system whose every wake-up is
+// late leaves most of a frame asleep.
+const Uint32 DIVISOR_MARGEM = 3;
+
+Uint32 ticksPlataforma(void*)
 {
-    return SDL_GetTicks();
+    return plataforma::ticks();
 }
 
-void dormeSDL(Uint32 ms, void*)
+void dormePlataforma(Uint32 alvo, void*)
 {
-    SDL_Delay(ms);
+    plataforma::dormeAte(alvo);
 }
 
 }  // namespace
 
-CRelogio::CRelogio() : fonteTicks(ticksSDL), contextoTicks(nullptr)
+CRelogio::CRelogio() : fonteTicks(ticksPlataforma), contextoTicks(nullptr), proximaSobra(0)
 {
-    defDormidor(dormeSDL, nullptr);
+    defDormidor(dormePlataforma, nullptr);
     inicializa();
     nomeClasse = "CRelogio";
 }
@@ -37,17 +44,14 @@ void CRelogio::inicializa()
 
 void CRelogio::atualiza()
 {
-    // The handheld's sleep is too coarse to end a 33 ms frame on time, so the clock sleeps
-    // only while more than the worst recent overshoot is left, then polls the ticks.
     Uint32 t;
     bool dormiu = false;
-    Uint32 inicioSono = 0;
-    Uint32 pedido = 0;
+    Uint32 alvo = 0;
     intervalo = 0;
     for (;;) {
         t = leTicks();
         if (dormiu) {
-            registraSono(inicioSono, pedido, t);
+            registraSono(alvo, t);
             dormiu = false;
         }
         intervalo = t > tempoAnterior ? t - tempoAnterior : 0;
@@ -58,9 +62,8 @@ void CRelogio::atualiza()
         const Uint32 falta = intervaloMin - intervalo;
         const Uint32 margem = retornaMargem();
         if (dormidor != nullptr && falta > margem) {
-            pedido = falta - margem;
-            inicioSono = t;
-            dormidor(pedido, contextoDormidor);
+            alvo = t + falta - margem;
+            dormidor(alvo, contextoDormidor);
             dormiu = true;
         }
     }
@@ -75,25 +78,38 @@ void CRelogio::atualiza()
         quadros = 0;
         acumulado = 0;
     }
+    fechaQuadro();
     tempoAnterior = t;
 }
 
-void CRelogio::registraSono(Uint32 inicio, Uint32 pedido, Uint32 t)
+void CRelogio::registraSono(Uint32 alvo, Uint32 t)
 {
-    if (t >= inicio) {
-        const Uint32 passou = t - inicio;
-        piorSobraAtual = std::max(piorSobraAtual, passou > pedido ? passou - pedido : 0);
-    }
-    if (++sonos >= JANELA_SONOS) {
-        piorSobraAnterior = piorSobraAtual;
-        piorSobraAtual = 0;
-        sonos = 0;
+    // Early (a signal cut the sleep short) counts as on time.
+    const Sint32 atraso = static_cast<Sint32>(t - alvo);
+    if (atraso > 0)
+        sobraQuadro = std::max(sobraQuadro, static_cast<Uint32>(atraso));
+}
+
+void CRelogio::fechaQuadro()
+{
+    sobras[proximaSobra] = static_cast<Uint8>(std::min<Uint32>(sobraQuadro, UINT8_MAX));
+    proximaSobra = (proximaSobra + 1) % JANELA_QUADROS;
+    sobraQuadro = 0;
+    // The largest m that more than half of the frames reached.
+    margemMedida = 0;
+    for (Uint32 m = 1; m <= UINT8_MAX; ++m) {
+        Uint32 alcancaram = 0;
+        for (Uint8 s : sobras)
+            alcancaram += s >= m;
+        if (alcancaram <= JANELA_QUADROS / 2)
+            break;
+        margemMedida = m;
     }
 }
 
 Uint32 CRelogio::retornaMargem() const
 {
-    return std::max(piorSobraAtual, piorSobraAnterior) + FOLGA;
+    return std::min(margemMedida, intervaloMin / DIVISOR_MARGEM);
 }
 
 void CRelogio::reset()
@@ -109,16 +125,16 @@ void CRelogio::ajustaIntervalos(unsigned min, unsigned max)
 
 void CRelogio::defFonteTicks(FonteTicks fonte, void* contexto)
 {
-    fonteTicks = fonte != nullptr ? fonte : ticksSDL;
+    fonteTicks = fonte != nullptr ? fonte : ticksPlataforma;
     contextoTicks = fonte != nullptr ? contexto : nullptr;
-    defDormidor(fonte != nullptr ? nullptr : dormeSDL, nullptr);
+    defDormidor(fonte != nullptr ? nullptr : dormePlataforma, nullptr);
 }
 
 void CRelogio::defDormidor(Dormidor dormidor, void* contexto)
 {
     this->dormidor = dormidor;
     contextoDormidor = contexto;
-    piorSobraAtual = 0;
-    piorSobraAnterior = SOBRA_INICIAL;
-    sonos = 0;
+    std::fill(sobras, sobras + JANELA_QUADROS, static_cast<Uint8>(SOBRA_INICIAL));
+    sobraQuadro = 0;
+    margemMedida = SOBRA_INICIAL;
 }

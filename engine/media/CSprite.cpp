@@ -82,11 +82,18 @@ void CSprite::corTransparente(const unsigned& r, const unsigned& g, const unsign
 
 bool CSprite::copiaSuperficie(SDL_Surface* origem)
 {
-    limpaSuperficie();
-    if (origem == nullptr)
+    if (origem == nullptr) {
+        limpaSuperficie();
         return false;
-    superficie = plataforma::formatoTela(origem);
-    return superficie != nullptr;
+    }
+    // SDL 1.2's SDL_DisplayFormat crashes once video is shut down: no video mode, no copy.
+    SDL_Surface* copia =
+        SDL_GetVideoSurface() != nullptr ? plataforma::formatoTela(origem) : nullptr;
+    if (copia == nullptr)
+        return false;
+    limpaSuperficie();
+    superficie = copia;
+    return true;
 }
 
 void CSprite::limpaSuperficie()
@@ -131,6 +138,12 @@ bool CSprite::desenha(const int& x, const int& y, const int& ox, const int& oy,
     origem.h = static_cast<Uint16>(altura);
     SDL_BlitSurface(superficie, &origem, alvo, &destino);
     return true;
+}
+
+bool CSprite::cobre(int largura, int altura) const
+{
+    return visivel && superficie != nullptr && superficie->w >= largura &&
+           superficie->h >= altura && (superficie->flags & (SDL_SRCCOLORKEY | SDL_SRCALPHA)) == 0;
 }
 
 SDL_Surface* CSprite::telaAtiva() const

@@ -31,7 +31,8 @@ public:
     // and empties arquivo.
     void corTransparente(const unsigned& r, const unsigned& g, const unsigned& b);
     // Replaces the picture with a display-format copy of origem, which stays the caller's.
-    // Leaves arquivo and the stored size alone. Null origem leaves the sprite empty.
+    // Leaves arquivo and the stored size alone. Null origem leaves the sprite empty; a copy
+    // that cannot be made (no video mode, no memory) leaves the picture as it was.
     bool copiaSuperficie(SDL_Surface* origem);
     void limpaSuperficie();
 
@@ -45,6 +46,11 @@ public:
                  const int& largura, const int& altura);
     bool desenha(const int& x, const int& y, const int& ox, const int& oy,
                  const int& largura, const int& altura, SDL_Surface* alvo);
+
+    // True when a whole draw paints every pixel of a largura x altura area from its position:
+    // visible, and a picture at least that large with no colour key or alpha to let the
+    // target show through.
+    bool cobre(int largura, int altura) const;
 
     SDL_Surface* retornaSuperficie() const { return superficie; }
     Uint16 retornaLargura() const { return destino.w; }

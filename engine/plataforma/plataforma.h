@@ -66,6 +66,18 @@ SDL_Surface* desenhoNoFormato(SDL_Surface* desenho, SDL_PixelFormat* formato);
 // Native: unchanged.
 int teclaSDL12(int codigo);
 
+// The frame clock's millisecond counter, counted from its first read. Native: the monotonic
+// clock, whose millisecond boundaries dormeAte can sleep to exactly (SDL 1.2's own counter
+// rounds toward zero, which moves its boundaries by a millisecond twice a second); SDL's
+// counter where the system has no monotonic clock to sleep on. Browser: SDL's counter.
+Uint32 ticks();
+// Sleeps until ticks() reads alvo: to that absolute moment of the monotonic clock, so the
+// wake-up is late only by the scheduler's delay and early only when a signal cuts it short.
+// Returns at once when alvo was already reached. Without a monotonic clock to sleep on:
+// SDL_Delay for the whole milliseconds left. Browser: returns at once (a sleep would hold the
+// page; the clock is not given this sleeper there).
+void dormeAte(Uint32 alvo);
+
 // Runs the project's frames until termina, then finalizacao. Native: a plain loop that
 // returns when the game ends. Browser: the clock starts over (the page's tick counter only
 // runs from SDL_Init) and never sleeps (a sleep would hold the page), the page's frame

@@ -1,10 +1,75 @@
 // plataforma, native side: every call goes straight to SDL, SDL_mixer, SDL_ttf and the
-// plain loop.
+// plain loop; the frame clock's counter and sleep are the monotonic clock's where the system
+// sleeps on it (POSIX clock_nanosleep), SDL's elsewhere.
 #include "engine/plataforma/plataforma.h"
+
+#include <time.h>
 
 #include "engine/core/CProjeto.h"
 
+#if defined(CLOCK_MONOTONIC) && defined(TIMER_ABSTIME)
+#define CORVELA_SONO_ABSOLUTO 1
+#endif
+
 namespace plataforma {
+
+#ifdef CORVELA_SONO_ABSOLUTO
+namespace {
+
+const long long NS_POR_MS = 1000000;
+const long long NS_POR_S = 1000000000;
+
+long long nsMonotonico()
+{
+    timespec agora;
+    clock_gettime(CLOCK_MONOTONIC, &agora);
+    return agora.tv_sec * NS_POR_S + agora.tv_nsec;
+}
+
+// The monotonic moment at which ticks() read 0: its first call.
+long long origemTicks()
+{
+    static const long long origem = nsMonotonico();
+    return origem;
+}
+
+}  // namespace
+
+Uint32 ticks()
+{
+    const long long origem = origemTicks();
+    return static_cast<Uint32>((nsMonotonico() - origem) / NS_POR_MS);
+}
+
+void dormeAte(Uint32 alvo)
+{
+    const long long origem = origemTicks();
+    const long long ms = (nsMonotonico() - origem) / NS_POR_MS;
+    // Measured from the current reading, so an alvo past the counter's wrap is still ahead.
+    const Sint32 falta = static_cast<Sint32>(alvo - static_cast<Uint32>(ms));
+    if (falta <= 0)
+        return;
+    const long long fim = origem + (ms + falta) * NS_POR_MS;
+    timespec ate;
+    ate.tv_sec = static_cast<time_t>(fim / NS_POR_S);
+    ate.tv_nsec = static_cast<long>(fim % NS_POR_S);
+    // Cut short by a signal (EINTR): the clock reads the counter and sleeps again if need be.
+    // A stop and continue (SIGSTOP, Ctrl+Z) restarts the sleep to the same moment.
+    clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ate, nullptr);
+}
+#else
+Uint32 ticks()
+{
+    return SDL_GetTicks();
+}
+
+void dormeAte(Uint32 alvo)
+{
+    const Sint32 falta = static_cast<Sint32>(alvo - SDL_GetTicks());
+    if (falta > 0)
+        SDL_Delay(static_cast<Uint32>(falta));
+}
+#endif
 
 Uint32 corPreta(SDL_Surface*)
 {

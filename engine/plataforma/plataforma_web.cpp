@@ -275,6 +275,15 @@ int teclaSDL12(int codigo)
     return codigo;
 }
 
+Uint32 ticks()
+{
+    return SDL_GetTicks();
+}
+
+void dormeAte(Uint32)
+{
+}
+
 void rodaLaco(CProjeto& projeto)
 {
     laco.projeto = &projeto;

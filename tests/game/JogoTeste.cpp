@@ -6,6 +6,7 @@
 
 #include "engine/media/CTexto.h"
 #include "game/Jogo.h"
+#include "game/Menu.h"
 #include "tests/apoio/DadosProprios.h"
 #include "tests/apoio/Resolvedor.h"
 #include "tests/apoio/TelasTeste.h"
@@ -18,6 +19,31 @@ const Cor VERDE = {0, 255, 0};
 const Cor CIANO = {100, 255, 255};
 const Cor BRANCO = {255, 255, 255};
 const int ESQUERDA = 80;  // the board's left edge; the panel lies to its left
+
+// Every frame as drawn, and per frame 'c' when the screen said it paints every pixel.
+struct Gravacao {
+    std::vector<Superficie> quadros;
+    std::string cobertos;
+} gravacao;
+
+// The screen with the main loop's clear always made (suja false) or, where the screen says
+// it paints every pixel, left out and a colour of the test's own put there instead.
+template <class Tela, bool suja>
+struct SemLimpeza : Tela {
+    bool cobreTela() const override { return suja && Tela::cobreTela(); }
+    void ciclo() override
+    {
+        SDL_Surface* t = SDL_GetVideoSurface();
+        const bool cobre = Tela::cobreTela();
+        if (suja && cobre)
+            SDL_FillRect(t, nullptr, SDL_MapRGB(t->format, 40, 250, 90));
+        Tela::ciclo();
+        gravacao.quadros.emplace_back(SDL_ConvertSurface(t, t->format, SDL_SWSURFACE),
+                                      SDL_FreeSurface);
+        gravacao.cobertos += cobre ? 'c' : '.';
+    }
+    static CModulo* cria() { return new SemLimpeza; }
+};
 
 class Jogando : public TelasTeste {
 protected:
@@ -209,6 +235,38 @@ TEST_F(Jogando, RecordesVoltaAoMenuENovaVisita)
                       jogo().retornaRecordeTempo());
     EXPECT_TRUE(mostra("Wins: 0", 4, 5, VERDE) && mostra("Moves: 0", 4, 60, CIANO));
     EXPECT_TRUE(mostra("00:00:00", 4, 90, CIANO));
+}
+
+// The game screen playing (with the tile numbers) and on "CLEAR!", and the menu, say they
+// paint every pixel, so the main loop leaves out its clear: each frame is the same, pixel
+// for pixel, as with the clear. Paused, and on the frame that resumes, the game screen does
+// not say so.
+TEST_F(Jogando, TelasQueCobremATelaSaoAsMesmasSemALimpeza)
+{
+    auto roteiro = [&](Corvela::FabricaModulo jogo, Corvela::FabricaModulo menu) {
+        gravacao = {};
+        projeto.defFabrica(Corvela::JOGO, jogo);
+        projeto.defFabrica(Corvela::MENU, menu);
+        entra(9);        // no shuffle
+        tab().move(15);  // one move from solved, under the cursor
+        quadros();
+        aperta(SDLK_BACKSPACE);  // the tile numbers
+        aperta(SDLK_RETURN);     // paused from the next frame on
+        quadros();
+        aperta(SDLK_RETURN);
+        aperta(SDLK_LCTRL);  // won: "CLEAR!" from the next frame on
+        quadros();
+        projeto.defProxModulo(Corvela::MENU);
+        quadros(2);
+        aperta(SDLK_DOWN);
+        return std::move(gravacao);
+    };
+    const Gravacao limpa = roteiro(SemLimpeza<Jogo, false>::cria, SemLimpeza<Menu, false>::cria);
+    const Gravacao suja = roteiro(SemLimpeza<Jogo, true>::cria, SemLimpeza<Menu, true>::cria);
+    EXPECT_EQ("ccc..ccccc", suja.cobertos);
+    ASSERT_EQ(limpa.quadros.size(), suja.quadros.size());
+    for (size_t i = 0; i < suja.quadros.size(); ++i)
+        EXPECT_EQ(0, diferencas(limpa.quadros[i].get(), suja.quadros[i].get())) << "frame " << i;
 }
 
 }  // namespace

@@ -60,12 +60,17 @@ TEST(Projeto, UmQuadroDeCadaVezPedidosNoFimDoQuadroTelaLimpaTeclasEsquecidasNaTr
     EXPECT_EQ(roteiro::QUADRO_MS, jogo.retornaRelogio()->retornaIntervalo());
     EXPECT_EQ("new intro, init intro, ciclo intro, delete intro, new menu, init menu, ", diario);
 
-    // The last valid request of a frame is the one; numbers outside the table are refused.
+    // The last request of a frame is the one, whatever its number: the switch builds nothing
+    // for a number outside the table and forgets it, and the screen goes on.
+    for (int fora : {-7, int(Corvela::NUM_MODULOS)}) {
+        jogo.defProxModulo(Corvela::CREDITOS);
+        jogo.defProxModulo(fora);
+        EXPECT_EQ(fora, jogo.retornaProxModulo());
+        jogo.executaQuadro();
+        EXPECT_EQ(-1, jogo.retornaProxModulo());
+    }
     jogo.defProxModulo(Corvela::CREDITOS);
     jogo.defProxModulo(Corvela::JOGO);
-    for (int fora : {-7, int(Corvela::NUM_MODULOS)})
-        jogo.defProxModulo(fora);
-    EXPECT_EQ(Corvela::JOGO, jogo.retornaProxModulo());
     diario.clear();
     jogo.executaQuadro();
     EXPECT_EQ(-1, jogo.retornaProxModulo());

@@ -2,6 +2,13 @@
 // sleeps through.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
 #include <deque>
 #include <vector>
 
@@ -16,7 +23,7 @@ protected:
     void comeca(Uint32 inicio)
     {
         ticks.fila = {inicio};
-        ticks.passo = 1;
+        ticks.passo = 1;  // polls after the script move on one tick each
         relogio.defFonteTicks(roteiro::Ticks::le, &ticks);
         relogio.inicializa();
     }
@@ -38,180 +45,187 @@ TEST_F(RelogioTeste, ContaCadaQuadroEntreMinimoEMaximo)
     comeca(1000);
     EXPECT_EQ(0u, relogio.retornaIntervalo());
     EXPECT_EQ("CRelogio", relogio.retornaNomeClasse());
-
     // Waits through short polls until 33 ms have passed.
     EXPECT_EQ(40u, quadro({1010, 1020, 1040}));
     EXPECT_TRUE(ticks.fila.empty());
     EXPECT_EQ(33u, quadro({1073}));
-    // A slow frame (a module loading its files) is counted as 50 ms only.
+    // A slow frame (a module loading its files) is counted as 50 ms only; the next one is
+    // measured from where it really ended.
     EXPECT_EQ(50u, quadro({1273}));
-    // The next frame is measured from where the slow one really ended.
     EXPECT_EQ(35u, quadro({1308}));
-}
-
-TEST_F(RelogioTeste, ContadorQueVoltaAtrasRecomecaDali)
-{
-    comeca(5000);
     // The counter wrapped or was reset: the frame lasts intervaloMin from the new value.
     EXPECT_EQ(33u, quadro({100, 120, 133}));
     EXPECT_EQ(33u, quadro({166}));
-}
-
-TEST_F(RelogioTeste, PrimeiroQuadroContaDesdeAInicializacao)
-{
-    comeca(0);
-    EXPECT_EQ(50u, quadro({900}));
-
     // reset forgets the time spent so far: the frame counts from the reset.
-    comeca(0);
     ticks.fila = {400};
     relogio.reset();
     EXPECT_EQ(34u, quadro({434}));
+    // Without a minimum the wait ends at the first poll.
+    relogio.ajustaIntervalos(0, 10);
+    const unsigned antes = ticks.leituras;
+    EXPECT_EQ(0u, quadro({434}));
+    EXPECT_EQ(antes + 1, ticks.leituras);
+    EXPECT_EQ(10u, quadro({459}));
+
+    // The first frame counts from the clock's start.
+    comeca(0);
+    EXPECT_EQ(50u, quadro({900}));
 }
 
+// 31 frames of 33 ms close a window (1023 ms, the excess dropped, not carried), and 28 of
+// 37 ms; frames that really take 80 ms count as 50, so twenty of them do.
 TEST_F(RelogioTeste, JanelaDeFpsSomaQuadrosContados)
 {
     roteiro::Ticks passo;
-    passo.passo = 33;
     relogio.defFonteTicks(roteiro::Ticks::le, &passo);
-    relogio.inicializa();
-    for (int i = 0; i < 30; ++i)
-        relogio.atualiza();
-    EXPECT_EQ(0u, relogio.retornaFPS());
-    relogio.atualiza();  // 31 x 33 = 1023: the window closes, the excess is dropped
-    EXPECT_EQ(31u, relogio.retornaFPS());
-    for (int i = 0; i < 30; ++i)
-        relogio.atualiza();
-    EXPECT_EQ(31u, relogio.retornaFPS());
-
-    // Frames that really take 80 ms count as 50: twenty of them fill a window.
-    passo.passo = 80;
-    relogio.inicializa();
-    for (int i = 0; i < 19; ++i)
-        relogio.atualiza();
-    EXPECT_EQ(0u, relogio.retornaFPS());
-    relogio.atualiza();
-    EXPECT_EQ(20u, relogio.retornaFPS());
+    for (const auto& [ms, n] : {std::pair<Uint32, int>{33, 31}, {37, 28}, {80, 20}}) {
+        passo.passo = ms;
+        relogio.inicializa();
+        for (int i = 1; i < n; ++i)
+            relogio.atualiza();
+        EXPECT_EQ(0u, relogio.retornaFPS());
+        for (int i = 0; i <= n - 1; ++i)
+            relogio.atualiza();
+        EXPECT_EQ(Uint32(n), relogio.retornaFPS()) << "and again after as many";
+    }
 }
 
-TEST_F(RelogioTeste, AjustaIntervalosMudaEsperaELimite)
-{
-    comeca(100);
-    relogio.ajustaIntervalos(0, 10);
-    const unsigned antes = ticks.leituras;
-    EXPECT_EQ(0u, quadro({100}));  // no wait at all: one poll
-    EXPECT_EQ(antes + 1, ticks.leituras);
-    EXPECT_EQ(10u, quadro({125}));
-}
-
-// Time that moves one millisecond per read (so polling ends) and, when slept through, by
-// the request plus that sleep's scripted overshoot.
+// Time that moves one millisecond per read (so polling ends) and, when slept through, to the
+// moment asked for plus that sleep's scripted lateness; a negative one wakes at once, as a
+// signal would.
 struct TempoFalso {
     Uint32 agora = 1000;
-    std::deque<Uint32> sobras;
-    std::vector<Uint32> pedidos;
+    std::deque<int> atrasos;
+    std::vector<Uint32> alvos;
 
     static Uint32 le(void* c) { return static_cast<TempoFalso*>(c)->agora++; }
-    static void dorme(Uint32 ms, void* c)
+    static void dorme(Uint32 alvo, void* c)
     {
         TempoFalso* t = static_cast<TempoFalso*>(c);
-        t->pedidos.push_back(ms);
-        t->agora += ms;
-        if (!t->sobras.empty()) {
-            t->agora += t->sobras.front();
-            t->sobras.pop_front();
-        }
+        t->alvos.push_back(alvo);
+        const int atraso = t->atrasos.empty() ? 0 : t->atrasos.front();
+        if (!t->atrasos.empty())
+            t->atrasos.pop_front();
+        if (atraso >= 0)
+            t->agora = std::max(t->agora, alvo) + static_cast<Uint32>(atraso);
     }
 };
 
-TEST(RelogioSono, DormeAteAMargemEContaOsMesmosQuadros)
+TEST(RelogioSono, DormeAteOFimMenosAMargemQueSoUmAtrasoFrequenteMove)
 {
     TempoFalso tf;
     CRelogio relogio;
-    relogio.defFonteTicks(TempoFalso::le, &tf);
     relogio.defDormidor(TempoFalso::dorme, &tf);
+    relogio.defFonteTicks(TempoFalso::le, &tf);  // a scripted source turns sleeping off...
     relogio.inicializa();
-    EXPECT_EQ(CRelogio::SOBRA_INICIAL + CRelogio::FOLGA, relogio.retornaMargem());
+    relogio.atualiza();
+    EXPECT_TRUE(tf.alvos.empty());
+    relogio.defDormidor(TempoFalso::dorme, &tf);  // ...until a sleeper is given
+    tf.agora = 1000;
+    relogio.inicializa();
+    // Runs n frames, the sleeps `atraso` ms late; each frame must be counted 33..50 and,
+    // unless its work took `ocupado` ms of it, must have slept.
+    auto quadros = [&](Uint32 n, int atraso = 0, Uint32 ocupado = 0) {
+        for (Uint32 i = 0; i < n; ++i) {
+            const size_t sonos = tf.alvos.size();
+            tf.atrasos.assign(1, atraso);
+            tf.agora += ocupado;
+            relogio.atualiza();
+            ASSERT_GE(relogio.retornaIntervalo(), 33u);
+            ASSERT_LE(relogio.retornaIntervalo(), 50u);
+            ASSERT_LT(sonos, tf.alvos.size() + (ocupado < 33 ? 0 : 1)) << "frame " << i;
+        }
+    };
+    const Uint32 metade = CRelogio::JANELA_QUADROS / 2;
 
-    // Each frame reads 1 ms in, sleeps all but the assumed 11 ms and polls to exactly 33.
-    // The read after waking is 1 ms late: that is the overshoot measured.
-    Uint32 fim = 0;
-    for (Uint32 i = 0; i < CRelogio::JANELA_SONOS; ++i) {
-        relogio.atualiza();
-        ASSERT_EQ(33u, relogio.retornaIntervalo());
-        fim = tf.agora;
+    // Nothing measured yet: the first frame wakes SOBRA_INICIAL early and polls the rest.
+    quadros(1);
+    EXPECT_EQ(std::vector<Uint32>{1000 + 33 - CRelogio::SOBRA_INICIAL}, tf.alvos);
+    EXPECT_EQ(1033u, tf.agora - 1);
+    // Once half the window slept on time, each frame sleeps to its very end and reads once.
+    quadros(metade - 1);
+    EXPECT_EQ(0u, relogio.retornaMargem());
+    quadros(1);
+    EXPECT_EQ(tf.agora - 1, tf.alvos.back());
+
+    // A wake-up cut short counts as on time: the clock sleeps again to the same moment.
+    tf.atrasos = {-1};
+    relogio.atualiza();
+    EXPECT_EQ(33u, relogio.retornaIntervalo());
+    EXPECT_EQ(tf.alvos[tf.alvos.size() - 2], tf.alvos.back());
+
+    // Now and then late, by 5 ms or by 300 (the process was stopped): only that frame is
+    // late, counted as 50 at most, and the next ones sleep to their end as before.
+    for (int atraso : {5, 300}) {
+        quadros(1, atraso);
+        EXPECT_EQ(33u + std::min(atraso, 17), relogio.retornaIntervalo());
+        EXPECT_EQ(0u, relogio.retornaMargem());
     }
-    EXPECT_EQ(1000u + 33 * CRelogio::JANELA_SONOS + 1, fim);
-    // The window closes at the last of those sleeps: the margin becomes what was seen (1 ms)
-    // plus the folga, and the rest of that frame is slept through down to it.
-    std::vector<Uint32> esperados(CRelogio::JANELA_SONOS, 21);
-    esperados.push_back(8);
-    EXPECT_EQ(esperados, tf.pedidos);
-    EXPECT_EQ(2u, relogio.retornaMargem());
+    quadros(1);
+    EXPECT_EQ(tf.agora - 1, tf.alvos.back());
 
-    tf.pedidos.clear();
-    relogio.atualiza();
+    // Late in most frames: that lateness is slept short of and polled through, on time.
+    quadros(metade + 1, 1);
+    EXPECT_EQ(1u, relogio.retornaMargem());
+    quadros(1, 1);
     EXPECT_EQ(33u, relogio.retornaIntervalo());
-    EXPECT_EQ(std::vector<Uint32>{30}, tf.pedidos);
+    // However late, a third of the frame at most, so the clock still sleeps in every one.
+    quadros(metade + 1, 30);
+    EXPECT_EQ(11u, relogio.retornaMargem());
+    // Frames too busy to sleep count as on time: the margin wears off without a sleep.
+    quadros(metade, 0, 40);
+    EXPECT_EQ(0u, relogio.retornaMargem());
 
-    // A sleep that overshoots its margin makes that frame late; the next one keeps clear.
-    tf.sobras = {5};
-    relogio.atualiza();
-    EXPECT_EQ(37u, relogio.retornaIntervalo());
-    EXPECT_EQ(7u, relogio.retornaMargem());
-    relogio.atualiza();
-    EXPECT_EQ(33u, relogio.retornaIntervalo());
-    EXPECT_EQ(25u, tf.pedidos.back());
-
-    // The bad sleep is forgotten two windows later.
-    for (Uint32 i = 0; i < 2 * CRelogio::JANELA_SONOS; ++i)
-        relogio.atualiza();
-    EXPECT_EQ(2u, relogio.retornaMargem());
-
-    // A frame whose work already used its time, or a clock without a minimum, never sleeps.
-    tf.pedidos.clear();
-    relogio.reset();
-    tf.agora += 40;
-    relogio.atualiza();
+    // A clock without a minimum never sleeps.
     relogio.ajustaIntervalos(0, 50);
+    const size_t sonos = tf.alvos.size();
     relogio.atualiza();
-    EXPECT_TRUE(tf.pedidos.empty());
+    EXPECT_EQ(sonos, tf.alvos.size());
 }
 
-TEST(RelogioSono, FonteRoteirizadaDesligaOSono)
+// CPU seconds and voluntary context switches (each sleep is one, whatever the machine's load)
+// of this process so far.
+std::pair<double, long> usoProprio()
 {
-    TempoFalso tf;
-    roteiro::Ticks ticks;
-    ticks.passo = 1;
-    CRelogio relogio;
-    relogio.defDormidor(TempoFalso::dorme, &tf);
-    relogio.defFonteTicks(roteiro::Ticks::le, &ticks);
-    relogio.inicializa();
-    relogio.atualiza();
-    EXPECT_EQ(33u, relogio.retornaIntervalo());
-    EXPECT_TRUE(tf.pedidos.empty());
-
-    // A sleeper given after the source is used, with a fresh estimate.
-    relogio.defFonteTicks(TempoFalso::le, &tf);
-    relogio.defDormidor(TempoFalso::dorme, &tf);
-    relogio.inicializa();
-    relogio.atualiza();
-    EXPECT_EQ(std::vector<Uint32>{21}, tf.pedidos);
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return {uso.ru_utime.tv_sec + uso.ru_stime.tv_sec +
+                (uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e6,
+            uso.ru_nvcsw};
 }
 
-TEST(RelogioSDL, SemFonteUsaOContadorDoSDL)
+// The platform's own counter and sleep, the process stopped for 300 ms from a child as Ctrl+Z
+// or a suspend would: the frames after it last 33 ms and are slept through again (the CPU
+// bound is loose: the figures are the benchmark's).
+TEST(RelogioReal, DepoisDeUmaParadaVoltaADormir)
 {
-    ASSERT_EQ(0, SDL_Init(SDL_INIT_TIMER));
     CRelogio relogio;
-    roteiro::Ticks ticks;
-    relogio.defFonteTicks(roteiro::Ticks::le, &ticks);
-    relogio.defFonteTicks(nullptr, nullptr);
-    relogio.inicializa();
-    const Uint32 inicio = SDL_GetTicks();
-    relogio.atualiza();
-    EXPECT_GE(SDL_GetTicks() - inicio, 33u);
-    EXPECT_EQ(0u, ticks.leituras);
-    SDL_Quit();
+    relogio.defFonteTicks(nullptr, nullptr);  // gives the platform's back, as the bench does
+    const pid_t pai = getpid();
+    const pid_t filho = fork();
+    ASSERT_NE(-1, filho);
+    if (filho == 0) {
+        // Once the clock's first estimate has worn off, so the stop most likely finds it asleep.
+        usleep(600000);
+        kill(pai, SIGSTOP);
+        usleep(300000);
+        kill(pai, SIGCONT);
+        _exit(0);
+    }
+    while (waitpid(filho, nullptr, WNOHANG) == 0)
+        relogio.atualiza();
+
+    const int quadros = 20;
+    const auto antes = usoProprio();
+    const auto inicio = std::chrono::steady_clock::now();
+    for (int i = 0; i < quadros; ++i)
+        relogio.atualiza();
+    const double parede =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+    const auto depois = usoProprio();
+    EXPECT_GE(parede, quadros * 0.033 - 0.002);
+    EXPECT_GE(depois.second - antes.second, quadros - 2) << "a sleep in nearly every frame";
+    EXPECT_LT(depois.first - antes.first, parede / 2);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ TEST_F(Sprite, TamanhoRecortadoParcialEVazio)
     CSprite s;
     ASSERT_TRUE(s.carregaImagem(bmp("a.bmp", 100, 50, VERDE, {{{40, 20, 30, 20}, VERMELHO}})));
     EXPECT_TRUE(s.retornaLargura() == 100 && s.retornaAltura() == 50);
+    EXPECT_TRUE(s.cobre(100, 50) && !s.cobre(101, 50) && !s.cobre(100, 51));
     EXPECT_TRUE(s.desenha(300, 0));
     EXPECT_TRUE(s.retornaLargura() == 20 && s.retornaAltura() == 50) << "clipped at the edge";
     EXPECT_EQ(corEm(tela, 319, 49), VERDE);
@@ -33,11 +34,13 @@ TEST_F(Sprite, TamanhoRecortadoParcialEVazio)
     EXPECT_TRUE(s.desenha(0, 0));
     EXPECT_FALSE(temTinta(tela, 0, 0, 320, 240)) << "the earlier picture is gone";
     s.corTransparente(255, 0, 255);
+    EXPECT_FALSE(s.cobre(1, 1));
     EXPECT_NE(std::string::npos, GetCapturedStderr().find(
         std::string("\nImpossivel setar cor transparente: \t ") + SDL_GetError() + "\n"));
 }
 
-// Without a video mode the picture is kept as loaded, and drawing on the screen fails.
+// Without a video mode the picture is kept as loaded, a copy in the screen's format cannot
+// replace it, and drawing on the screen fails.
 TEST_F(Sprite, SemVideoNaoDesenhaNaTelaEPixelaSoDentroDaSuperficie)
 {
     SDL_Quit();
@@ -52,6 +55,9 @@ TEST_F(Sprite, SemVideoNaoDesenhaNaTelaEPixelaSoDentroDaSuperficie)
     EXPECT_EQ(GetCapturedStdout(),
               "Não foi possível utilizar DisplayFormat para a imagem " + caminho + "\n");
     Superficie alvo = novaSuperficie(16, 4, 4);
+    SDL_Surface* antes = s.retornaSuperficie();
+    EXPECT_FALSE(s.copiaSuperficie(alvo.get()));
+    EXPECT_EQ(antes, s.retornaSuperficie()) << "the picture it was to replace stays";
     EXPECT_TRUE(s.desenha(1, 1, alvo.get())) << "the unconverted picture still draws";
     EXPECT_EQ(corEm(alvo.get(), 3, 2), VERMELHO);
 
