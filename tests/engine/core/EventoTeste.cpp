@@ -12,7 +12,6 @@ TEST(Evento, EstadosQuadroAQuadroOUltimoEventoDaTeclaDecideAteOLimiteDeLigacoes)
 {
     ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
     CEvento evento;
-    EXPECT_FALSE(evento.verificaConfigTeclas());
     evento.carregaConfigTeclasPadrao();
     // The logical keys 0 to 9 with a state set, as "<key><D went down><A held><S went up> ".
     const auto estados = [&evento] {
@@ -37,20 +36,18 @@ TEST(Evento, EstadosQuadroAQuadroOUltimoEventoDaTeclaDecideAteOLimiteDeLigacoes)
         EXPECT_EQ("", quadro());
     }
 
-    EXPECT_TRUE(evento.adicionaTecla(4, SDLK_LALT) && evento.verificaConfigTeclas());
-    const struct {
-        std::vector<std::pair<SDLKey, bool>> teclas;  // pushed before the frame
-        const char* estados;
-    } passos[] = {
+    // Each step: the key events pushed before a frame, the states after it.
+    evento.adicionaTecla(4, SDLK_LALT);
+    const std::pair<std::vector<std::pair<SDLKey, bool>>, const char*> passos[] = {
         {{{SDLK_LEFT, true}, {SDLK_LEFT, false}, {SDLK_RIGHT, true}}, "2DA 3S "},
         {{{SDLK_RIGHT, false}, {SDLK_RIGHT, true}}, "2DA "},
         {{{SDLK_RIGHT, false}, {SDLK_LCTRL, true}, {SDLK_LALT, true}, {SDLK_a, true}}, "2S 4DA "},
         {{{SDLK_LALT, false}}, "4AS "},  // Alt went up, Ctrl on the same logical key is held
     };
-    for (const auto& passo : passos) {
-        for (const auto& [tecla, desce] : passo.teclas)
+    for (const auto& [teclas, esperados] : passos) {
+        for (const auto& [tecla, desce] : teclas)
             roteiro::empurraTecla(tecla, desce);
-        EXPECT_EQ(passo.estados, quadro());
+        EXPECT_EQ(esperados, quadro());
     }
     // Full, the list refuses a binding, saying so.
     while (evento.adicionaTecla(9, SDLK_z)) {

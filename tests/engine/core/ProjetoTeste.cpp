@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <string>
 #include <utility>
 
@@ -48,7 +49,6 @@ TEST(Projeto, UmQuadroDeCadaVezPedidosNoFimDoQuadroTelaLimpaTeclasEsquecidasNaTr
     jogo.defFabrica(2, [] { return static_cast<CModulo*>(new TelaTeste("jogo")); });
     jogo.defFabrica(3, [] { return static_cast<CModulo*>(new TelaTeste("creditos")); });
     jogo.retornaRelogio()->defFonteTicks(roteiro::Ticks::le, &ticks);
-    jogo.retornaRelogio()->inicializa();
     ASSERT_TRUE(jogo.init());
     EXPECT_EQ(SDL_DISABLE, SDL_ShowCursor(SDL_QUERY));
     // The intro asks for the menu, honoured after its first frame; a stop request ends the
@@ -99,18 +99,22 @@ TEST(Projeto, UmQuadroDeCadaVezPedidosNoFimDoQuadroTelaLimpaTeclasEsquecidasNaTr
 }
 
 // SIGINT and SIGTERM are a stop request only while a project lives; then the handlers found
-// before it are back, project after project.
-TEST(Projeto, SinaisDeParadaSoEnquantoOProjetoVive)
+// before it are back, project after project. Without a video mode the game does not start.
+TEST(Projeto, SinaisDeParadaSoEnquantoOProjetoViveESemVideoNaoComeca)
 {
+    const std::string driver = std::getenv("SDL_VIDEODRIVER");
+    setenv("SDL_VIDEODRIVER", "nenhum", 1);
     for (auto antes : {SIG_IGN, SIG_DFL}) {
         std::signal(SIGINT, antes);
         std::signal(SIGTERM, antes);
         {
             Corvela jogo;
+            EXPECT_FALSE(jogo.init());
             EXPECT_FALSE(paradaPedida());
             std::raise(SIGINT);
             EXPECT_TRUE(paradaPedida());
         }
         EXPECT_TRUE(std::signal(SIGINT, antes) == antes && std::signal(SIGTERM, antes) == antes);
     }
+    setenv("SDL_VIDEODRIVER", driver.c_str(), 1);
 }
