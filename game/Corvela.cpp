@@ -69,6 +69,9 @@ bool Corvela::init()
     video.tituloJanela("SDL Corvela");
     SDL_ShowCursor(SDL_DISABLE);
     ligaTeclas(evento, ARQUIVO_TECLAS);
+    // A pad plugged in later is not seen: SDL 1.2 lists controllers only when it opens them.
+    evento.carregaConfigControlePadrao();
+    evento.abreControle();
     return true;
 }
 

@@ -40,7 +40,7 @@ bool Creditos::init()
 void Creditos::ciclo()
 {
     Corvela* projeto = static_cast<Corvela*>(proj());
-    if (evento()->desceu(TECLA_VOLTA))
+    if (evento()->desceu(TECLA_VOLTA) || evento()->ponteiroDesceu())
         projeto->defProxModulo(Corvela::MENU);
     // Past the last page the counter stays put: the menu takes over at the end of this frame.
     if (tempoPagina.terminou() && pagina < creditos::TOTAL_PAGINAS) {

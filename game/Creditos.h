@@ -1,6 +1,6 @@
 // Creditos: the credits roll. Three pages of lines (game/paginasCreditos.h), seven seconds
 // each, over their own music, which fades out on the last page; then the main menu. The back
-// key leaves at once. Depends on CModulo, CTexto, CAcumulador, the sound service and Corvela.
+// key, or a pointer press, leaves at once. Depends on CModulo, CTexto, CAcumulador, the sound service and Corvela.
 #ifndef CORVELA_CREDITOS_H
 #define CORVELA_CREDITOS_H
 
@@ -21,7 +21,7 @@ public:
 
     // Starts the credits music, the page timer and the text; the roll starts at page 0.
     bool init() override;
-    // One frame: the back key going down asks for the menu (the page is still drawn); a
+    // One frame: the back key or the pointer going down asks for the menu (the page is still drawn); a
     // page whose time is up gives way to the next, at most one per frame; the page's lines;
     // on the last page the music's fade is asked for again (the mixer keeps the fade under
     // way); past the last page nothing is drawn and the menu is asked for.

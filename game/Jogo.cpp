@@ -130,12 +130,15 @@ void Jogo::ordenaPorDificuldade()
 
 void Jogo::ciclo()
 {
+    bool toque = evento()->ponteiroDesceu();
     if (limpo) {
-        if (!evento()->desceu(ACAO)) {
+        if (!evento()->desceu(ACAO) && !toque) {
             desenhaLimpo();
             return;
         }
-        // The key that leaves "CLEAR!" is seen again by the playing step below.
+        // The key that leaves "CLEAR!" is seen again by the playing step below; a press, which
+        // lands on some tile of the new board, is not.
+        toque = false;
         limpo = false;
         tabuleiro.carregaProximaImagem();
         ordenaPorDificuldade();
@@ -154,7 +157,7 @@ void Jogo::ciclo()
         desenhaSemImagens();
         return;
     }
-    trataTeclas();
+    trataTeclas(toque);
     if (tabuleiro.venceu()) {
         ++vitorias;
         atualizaRecordes();
@@ -179,7 +182,7 @@ bool Jogo::pedeMenu()
     return true;
 }
 
-void Jogo::trataTeclas()
+void Jogo::trataTeclas(bool toque)
 {
     const CEvento* teclas = evento();
     const unsigned n = tabuleiro.retornaTamanho();
@@ -204,6 +207,18 @@ void Jogo::trataTeclas()
         tabuleiro.trocaAjuda();
     else if (teclas->desceu(PAUSA))
         pausado = true;
+    else if (toque)
+        tocaCelula(tabuleiro.posicaoEm(teclas->ponteiroX(), teclas->ponteiroY()));
+}
+
+void Jogo::tocaCelula(int p)
+{
+    if (p < 0)
+        return;
+    // As the cursor keys and the action key would: the cell selected, then moved if it can.
+    tabuleiro.seleciona(static_cast<unsigned>(p));
+    if (tabuleiro.move(static_cast<unsigned>(p)))
+        ++movimentos;
 }
 
 void Jogo::atualizaRecordes()

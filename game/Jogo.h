@@ -18,12 +18,14 @@
 
 // Each frame is in exactly one state, tested in this order:
 // - cleared ("CLEAR!"): the whole picture and the game's moves and time; the action key (4)
-//   starts the next game on the next picture and the same frame is then played;
+//   or a pointer press starts the next game on the next picture and the same frame is then
+//   played (without the press);
 // - paused: only "PAUSED", the board hidden and the time stopped; the pause key (7) resumes
 //   with one blank frame;
 // - playing: one key acts per frame, first in this order: back (5) released asks for the
 //   menu; right, left, down, up move the cursor with wrap-around; action moves the selected
-//   tile into the hole; help (6) toggles the tile numbers; pause (7) pauses.
+//   tile into the hole; help (6) toggles the tile numbers; pause (7) pauses; last, a pointer
+//   press on a cell selects it and moves its tile into the hole if they touch.
 // Without any usable picture only the back key works, and the board area says what is missing.
 // Wins and records live for one visit: every visit builds a new Jogo.
 class Jogo : public CModulo {
@@ -61,8 +63,11 @@ public:
     Tabuleiro& retornaTabuleiro() { return tabuleiro; }
 
 private:
-    // The frame's key action in the playing state; at most one acts.
-    void trataTeclas();
+    // The frame's key or pointer action in the playing state; at most one acts. toque: the
+    // pointer went down this frame.
+    void trataTeclas(bool toque);
+    // The pointer's press on the cell at position p (-1: off the board).
+    void tocaCelula(int p);
     // The back key released asks for the menu; true when it did.
     bool pedeMenu();
     void desenhaJogo();

@@ -78,6 +78,25 @@ void Menu::trataTeclas()
         moveDestaque(selecao >= SAIR ? FACIL : selecao + 1);
     else if (teclas->subiu(TECLA_ACAO))
         escolhe();
+    else if (teclas->ponteiroMoveu())
+        apontaLinha(teclas->ponteiroX(), teclas->ponteiroY(), teclas->ponteiroDesceu());
+}
+
+void Menu::apontaLinha(int x, int y, bool toque)
+{
+    // Each row takes its whole band under the text, between the text's left edge and the
+    // same margin on the right.
+    const int margem = video()->retornaLargura() >> 2;
+    const int linha = y < Y_PRIMEIRA_LINHA ? -1 : (y - Y_PRIMEIRA_LINHA) / ESPACO_LINHAS;
+    if (x < margem || x >= video()->retornaLargura() - margem || linha < 0 ||
+        linha >= TOTAL_LINHAS)
+        return;
+    if (toque) {
+        selecao = linha;
+        escolhe();
+    } else if (linha != selecao) {
+        moveDestaque(linha);
+    }
 }
 
 void Menu::moveDestaque(int novaSelecao)

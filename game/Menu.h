@@ -1,6 +1,7 @@
 // Menu: the main menu. The title picture, five rows (three difficulties, the credits, quit),
-// a highlight moved by up and down with a sound, the choice made when the action key is
-// released, and the way back to the intro after thirty seconds without a highlight move.
+// a highlight moved by up and down (or by the pointer over a row) with a sound, the choice
+// made when the action key is released or a row is pressed, and the way back to the intro
+// after thirty seconds without a highlight move.
 // Depends on CModulo, CSprite, CTexto, CAcumulador, the sound service and Corvela.
 #ifndef CORVELA_MENU_H
 #define CORVELA_MENU_H
@@ -25,8 +26,8 @@ public:
 
     // Loads the title, starts the menu music, highlights Normal and starts the idle timer.
     bool init() override;
-    // One frame: at most one of up, down (both restart the idle timer) or a choice on the
-    // action key's release; the drawing; the idle test, whose request comes last and so
+    // One frame: at most one of up, down (both restart the idle timer), a choice on the
+    // action key's release, or the pointer's move or press on a row; the drawing; the idle test, whose request comes last and so
     // wins over a choice made in the same frame; then the idle timer takes in the frame.
     void ciclo() override;
     // The title picture fills the screen under the rows.
@@ -38,6 +39,8 @@ public:
 private:
     void trataTeclas();
     void moveDestaque(int novaSelecao);
+    // The pointer over (x, y): a row under it is highlighted, or chosen when toque.
+    void apontaLinha(int x, int y, bool toque);
     void escolhe();
     void desenha();
 

@@ -137,6 +137,18 @@ void Tabuleiro::troca(unsigned char a, unsigned char b)
     y->numero = numero;
 }
 
+int Tabuleiro::posicaoEm(int x, int y) const
+{
+    if (tamanho == 0)
+        return -1;
+    const int passo = static_cast<int>(alturaTela / tamanho);
+    const int c = x - esquerda < 0 ? -1 : (x - esquerda) / passo;
+    const int r = y - topo < 0 ? -1 : (y - topo) / passo;
+    if (c < 0 || r < 0 || c >= tamanho || r >= tamanho)
+        return -1;
+    return blocos[r][c].posicao;
+}
+
 // With fewer than 2 steps, or a board too small for the hole to move, no attempt is made
 // and the solved re-check is skipped: it could only ever find the board as it was.
 void Tabuleiro::embaralha(unsigned int passos)

@@ -33,6 +33,8 @@ public:
     // Selects the cell at position p; n*n selects position 0; a larger p is ignored.
     void seleciona(unsigned int p);
     Uint8 retornaSelecionado() const { return selecionado; }
+    // The position of the cell under the screen point (x, y); -1 off the board.
+    int posicaoEm(int x, int y) const;
     // Moves the tile at position p into the hole when they share an edge (neighbours looked
     // at up, down, left, right); false, changing nothing, otherwise.
     bool move(unsigned int p);

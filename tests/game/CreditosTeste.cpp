@@ -50,11 +50,15 @@ TEST_F(CreditosTeste, TresPaginasDeSeteSegundosFadeNaUltimaEVoltaAoMenu)
     EXPECT_EQ("Menu", ativo());
 }
 
-// The back key acts as it goes down.
-TEST_F(CreditosTeste, TeclaDeVoltaAgeAoDescer)
+// The back key acts as it goes down, and so does a pointer press.
+TEST_F(CreditosTeste, TeclaDeVoltaOuCliqueAgemAoDescer)
 {
     quadros(150);
     desce(SDLK_ESCAPE);
+    quadros();
+    EXPECT_EQ("Menu", ativo());
+    partida.entra(Corvela::CREDITOS);
+    roteiro::empurraPonteiro(SDL_MOUSEBUTTONDOWN, 5, 5);
     quadros();
     EXPECT_EQ("Menu", ativo());
 }

@@ -115,6 +115,31 @@ TEST_F(Jogando, VitoriaClearEAsFigurasEmSequencia)
     EXPECT_NE(figura, tab().retornaImagemAtual());
 }
 
+// A press on a cell selects it and moves its tile when it touches the hole, counted as the
+// action key's move; off the board nothing happens; on "CLEAR!" a press starts the next game
+// and is not played again on the new board.
+TEST_F(Jogando, CliqueMoveAPecaVizinhaDoBuracoESaiDoClear)
+{
+    entra(9);
+    tab().move(15);  // the hole at position 15, in the bottom row's third column
+    partida.clica(110, 90);
+    EXPECT_EQ(5u, tab().retornaSelecionado()) << "second row, first column";
+    partida.clica(79, 100);
+    EXPECT_EQ(5u, tab().retornaSelecionado()) << "the panel";
+    partida.clica(230, 150);
+    EXPECT_EQ(11u, tab().retornaSelecionado());
+    partida.clica(230, 210);
+    EXPECT_EQ(2u, jogo().retornaMovimentos());
+    EXPECT_FALSE(jogo().retornaLimpo());
+    partida.clica(319, 239);
+    EXPECT_TRUE(jogo().retornaLimpo());
+    EXPECT_EQ(3u, jogo().retornaMovimentos());
+    projeto.dificuldade = Jogo::NORMAL;
+    partida.clica(110, 90);
+    EXPECT_FALSE(jogo().retornaLimpo());
+    EXPECT_EQ(0u, tab().retornaSelecionado() + jogo().retornaMovimentos());
+}
+
 TEST_F(Jogando, CursorAjudaEPausaUmaTeclaPorQuadroNaOrdemDaTabela)
 {
     entra(9);

@@ -100,4 +100,32 @@ TEST_F(MenuTeste, TrintaSegundosSemCimaOuBaixoVoltamAApresentacao)
     EXPECT_EQ(Mix_FadingMusic(), MIX_FADING_OUT) << "the menu music fades over the intro";
 }
 
+// The pointer over a row highlights it (with the sound and the idle count restarted), a press
+// on a row chooses it at once; the rows' bands run from x 80 to 239, 30 pixels from y 70.
+TEST_F(MenuTeste, PonteiroDestacaALinhaEEscolheAoApertar)
+{
+    partida.entra(Corvela::MENU);
+    quadros(10);
+    const Uint32 ocupado = ocioso();
+    roteiro::empurraPonteiro(SDL_MOUSEMOTION, 80, 189);
+    quadros();
+    EXPECT_EQ("gggMg", linhas());
+    EXPECT_LT(ocioso(), ocupado);
+    for (Uint16 x : {79, 240}) {
+        roteiro::empurraPonteiro(SDL_MOUSEMOTION, x, 100);
+        quadros();
+    }
+    roteiro::empurraPonteiro(SDL_MOUSEMOTION, 200, 69);
+    quadros();
+    EXPECT_EQ("gggMg", linhas()) << "beside or above the rows";
+    partida.clica(239, 70);
+    EXPECT_EQ("Jogo", ativo());
+    EXPECT_EQ(Menu::FACIL, projeto.dificuldade);
+    partida.comeca();  // the project running, for Quit to end it
+    partida.entra(Corvela::MENU);
+    partida.clica(100, 219);
+    EXPECT_EQ("Menu", ativo());
+    EXPECT_FALSE(projeto.retornaExecutando()) << "Quit";
+}
+
 }  // namespace

@@ -58,6 +58,14 @@ void Partida::toca(SDLKey tecla)
     quadros(1);
 }
 
+void Partida::clica(Uint16 x, Uint16 y)
+{
+    roteiro::empurraPonteiro(SDL_MOUSEMOTION, x, y);
+    roteiro::empurraPonteiro(SDL_MOUSEBUTTONDOWN, x, y);
+    roteiro::empurraPonteiro(SDL_MOUSEBUTTONUP, x, y);
+    quadros(1);
+}
+
 bool Partida::ate(const std::string& modulo)
 {
     for (int i = 0; i < roteiro::QUADROS_MAXIMOS && ativo() != modulo; ++i)

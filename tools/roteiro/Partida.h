@@ -44,6 +44,9 @@ public:
     void aperta(SDLKey tecla) { aperta({tecla}); }
     // The key going down and up again, both seen by one frame.
     void toca(SDLKey tecla);
+    // One frame with a click at the window's point (x, y): the pointer moves there, goes
+    // down and comes up again.
+    void clica(Uint16 x, Uint16 y);
     // Runs frames until the module of that class is active; false, saying so, if it never
     // comes within roteiro::QUADROS_MAXIMOS.
     bool ate(const std::string& modulo);

@@ -47,6 +47,48 @@ inline void empurraTecla(SDLKey tecla, bool desce)
     SDL_PushEvent(&ev);
 }
 
+// A mouse event at the window's point (x, y): SDL_MOUSEMOTION, or SDL_MOUSEBUTTONDOWN or UP
+// of the left button.
+inline void empurraPonteiro(Uint8 tipo, Uint16 x, Uint16 y)
+{
+    SDL_Event ev = {};
+    ev.type = tipo;
+    if (tipo == SDL_MOUSEMOTION) {
+        ev.motion.type = tipo;
+        ev.motion.x = x;
+        ev.motion.y = y;
+    } else {
+        ev.button.type = tipo;
+        ev.button.button = SDL_BUTTON_LEFT;
+        ev.button.state = tipo == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+        ev.button.x = x;
+        ev.button.y = y;
+    }
+    SDL_PushEvent(&ev);
+}
+
+// An event of the first controller: a button (SDL_JOYBUTTONDOWN/UP, valor its number), the
+// first hat (SDL_JOYHATMOTION, valor its SDL_HAT_* bits) or an axis (SDL_JOYAXISMOTION of
+// eixo, valor its position).
+inline void empurraControle(Uint8 tipo, int valor, Uint8 eixo = 0)
+{
+    SDL_Event ev = {};
+    ev.type = tipo;
+    if (tipo == SDL_JOYHATMOTION) {
+        ev.jhat.type = tipo;
+        ev.jhat.value = static_cast<Uint8>(valor);
+    } else if (tipo == SDL_JOYAXISMOTION) {
+        ev.jaxis.type = tipo;
+        ev.jaxis.axis = eixo;
+        ev.jaxis.value = static_cast<Sint16>(valor);
+    } else {
+        ev.jbutton.type = tipo;
+        ev.jbutton.button = static_cast<Uint8>(valor);
+        ev.jbutton.state = tipo == SDL_JOYBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    }
+    SDL_PushEvent(&ev);
+}
+
 }  // namespace roteiro
 
 #endif

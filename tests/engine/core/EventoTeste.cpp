@@ -1,6 +1,7 @@
 // Input service: logical key states from real SDL key events, frame by frame.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -53,5 +54,79 @@ TEST(Evento, EstadosQuadroAQuadroOUltimoEventoDaTeclaDecideAteOLimiteDeLigacoes)
     while (evento.adicionaTecla(9, SDLK_z)) {
     }
     EXPECT_EQ(CEvento::MAX_TECLAS, evento.totTeclas());
+    SDL_Quit();
+}
+
+// The controller and the pointer, frame by frame: the controller's inputs give the same states
+// as keys, a stick within its dead zone or a stream of events on a held direction gives
+// nothing new, and the pointer keeps a click seen within one frame, at the point it went down,
+// in screen pixels whatever the window's scale.
+TEST(Evento, ControleComoTeclasEPonteiroEmPixelsDaTela)
+{
+    ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
+    CEvento evento;
+    evento.carregaConfigControlePadrao();
+    const auto estados = [&evento] {
+        evento.descarregaFila();
+        std::string texto;
+        for (unsigned char k = 0; k < 8; ++k) {
+            const std::string e = std::string(evento.desceu(k) ? "D" : "") +
+                                  (evento.ativado(k) ? "A" : "") + (evento.subiu(k) ? "S" : "");
+            texto += e.empty() ? "" : std::to_string(k) + e + " ";
+        }
+        return texto;
+    };
+    using roteiro::empurraControle;
+    const int EIXO = SDL_JOYAXISMOTION, HAT = SDL_JOYHATMOTION;
+    // Each step: the controller events pushed before a frame, the states after it.
+    const std::pair<std::vector<std::array<int, 3>>, const char*> passos[] = {
+        {{{HAT, SDL_HAT_UP, 0}}, "0DA "},
+        {{{HAT, SDL_HAT_RIGHTUP, 0}}, "0A 2DA "},
+        {{{EIXO, -9000, 1}, {HAT, SDL_HAT_CENTERED, 0}}, "0A 2S "},  // the stick holds up
+        {{{EIXO, -20000, 1}, {EIXO, 7999, 1}}, "0S "},  // back inside the dead zone
+        {{{EIXO, 8001, 1}, {EIXO, -8001, 0}, {EIXO, 8001, 3}}, "1DA 3DA "},
+        {{{EIXO, 0, 0}, {EIXO, 0, 1}, {SDL_JOYBUTTONDOWN, 0, 0}}, "1S 3S 4DA "},
+        {{{SDL_JOYBUTTONUP, 0, 0}, {SDL_JOYBUTTONDOWN, 1, 0}, {SDL_JOYBUTTONDOWN, 8, 0}},
+         "4S 5DA 6DA "},
+        {{{SDL_JOYBUTTONDOWN, 9, 0}, {SDL_JOYBUTTONDOWN, 4, 0}}, "5A 6A 7DA "},
+    };
+    for (const auto& [eventos, esperados] : passos) {
+        for (const auto& [tipo, valor, eixo] : eventos)
+            empurraControle(static_cast<Uint8>(tipo), valor, static_cast<Uint8>(eixo));
+        EXPECT_EQ(esperados, estados());
+    }
+    evento.zera();
+    empurraControle(SDL_JOYBUTTONUP, 9);
+    EXPECT_EQ("", estados()) << "released after a switch: not a release";
+
+    using roteiro::empurraPonteiro;
+    EXPECT_EQ(-1, evento.ponteiroX());
+    const auto ponteiro = [&evento] {
+        return std::string(evento.ponteiroDesceu() ? "D" : "") +
+               (evento.ponteiroAtivado() ? "A" : "") + (evento.ponteiroSubiu() ? "S" : "") +
+               (evento.ponteiroMoveu() ? "M" : "") + std::to_string(evento.ponteiroX()) + "," +
+               std::to_string(evento.ponteiroY());
+    };
+    empurraPonteiro(SDL_MOUSEMOTION, 10, 20);
+    EXPECT_EQ("", estados());
+    EXPECT_EQ("M10,20", ponteiro());
+    evento.defEscala(3);
+    empurraPonteiro(SDL_MOUSEBUTTONDOWN, 959, 719);
+    empurraPonteiro(SDL_MOUSEMOTION, 900, 600);
+    empurraPonteiro(SDL_MOUSEBUTTONUP, 900, 600);
+    estados();
+    EXPECT_EQ("DSM319,239", ponteiro()) << "a click within one frame, where it went down";
+    estados();
+    EXPECT_EQ("319,239", ponteiro());
+    empurraPonteiro(SDL_MOUSEBUTTONDOWN, 30, 60);
+    estados();
+    EXPECT_EQ("DAM10,20", ponteiro());
+    empurraPonteiro(SDL_MOUSEMOTION, 300, 60);
+    estados();
+    EXPECT_EQ("AM100,20", ponteiro()) << "held while it moves";
+    evento.zera();
+    empurraPonteiro(SDL_MOUSEBUTTONUP, 300, 60);
+    estados();
+    EXPECT_EQ("M100,20", ponteiro()) << "held across a switch: no release";
     SDL_Quit();
 }
