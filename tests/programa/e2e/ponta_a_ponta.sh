@@ -3,6 +3,8 @@
 # sound through SDL's disk audio driver, xdotool key presses through intro -> menu -> a Normal
 # game -> menu -> credits -> menu -> Quit. Each screen is told by its screenshot's pixels, the
 # recorded sound is measured with sox, then the exit status and the standard error are checked.
+# Then the same game on a 1280x1024 desktop, played with the mouse alone: a 960x720 window, the
+# Easy row clicked, a tile beside the hole clicked, back, the Quit row clicked.
 # The screenshots stay in the output directory to look at.
 # Usage: tests/programa/e2e/ponta_a_ponta.sh [corvela binary] [output directory]
 # Needs Xvfb, xdotool, xwd, ImageMagick's convert and sox (tools/dependencias.sh).
@@ -38,29 +40,45 @@ for programa in Xvfb xdotool xwd convert sox; do
 done
 [ -x "$binario" ] || para "no corvela binary at $binario"
 
-# A display of our own, on a free number the server picks, 16 bits like the game's mode.
-Xvfb -displayfd 3 -screen 0 640x480x16 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
-[ -s "$tmp/display" ] || para "Xvfb did not start"
-export DISPLAY=":$(cat "$tmp/display")"
+# inicia SCREEN: a display of our own of that size (on a free number the server picks), and
+# the game in it, from the repository's root.
+inicia() {
+  rm -f "$tmp/display"
+  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+  [ -s "$tmp/display" ] || para "Xvfb did not start"
+  export DISPLAY=":$(cat "$tmp/display")"
+  (cd "$raiz" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$audio" \
+    "$binario" >"$tmp/stdout" 2>"$tmp/stderr") &
+  jogo_pid=$!
+  for _ in $(seq 100); do
+    janela=$(xdotool search --name '^SDL Corvela$' 2>/dev/null | head -n1)
+    [ -n "$janela" ] && break
+    sleep 0.1
+  done
+  [ -n "$janela" ] || para "no window titled \"SDL Corvela\" on $DISPLAY"
+}
+# termina: waits up to ten seconds for the game to end; prints its exit status, or "none".
+termina() {
+  local status=none
+  for _ in $(seq 100); do
+    kill -0 "$jogo_pid" 2>/dev/null || { wait "$jogo_pid"; status=$? jogo_pid=; break; }
+    sleep 0.1
+  done
+  echo "$status"
+}
 
+# The game's own 16 bits; 640x480 is too small a desktop for a scaled window.
 audio="$tmp/audio.raw"
-(cd "$raiz" && exec env SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$audio" \
-  "$binario" >"$tmp/stdout" 2>"$tmp/stderr") &
-jogo_pid=$!
-for _ in $(seq 100); do
-  janela=$(xdotool search --name '^SDL Corvela$' 2>/dev/null | head -n1)
-  [ -n "$janela" ] && break
-  sleep 0.1
-done
-[ -n "$janela" ] || para "no window titled \"SDL Corvela\" on $DISPLAY"
+inicia 640x480x16
 # SDL 1.2 sees keys only while its window has the focus; the pointer is parked off it.
 xdotool mousemove 600 400
 
-# foto NAME: the window as OUTPUT/NAME.png; prints the path.
+# foto NAME: the window as OUTPUT/NAME.png, brought back to the game's 320x240 pixels when the
+# window is scaled (every screen pixel is a square of escala x escala); prints the path.
 foto() {
-  xwd -silent -id "$janela" | convert xwd:- "$saida/$1.png"
+  xwd -silent -id "$janela" | convert xwd:- -sample 320x240 "$saida/$1.png"
   echo "$saida/$1.png"
 }
 # conta PNG X Y W H R G B: pixels of the rectangle within 5% of the colour (the 16-bit screen
@@ -129,16 +147,55 @@ confere "credits: their music plays" som
 aperta Escape
 confere "back from the credits" espera 5 06-menu menu_normal
 for tecla in Down Down Down Control_L; do aperta $tecla; done
-status=none
-for _ in $(seq 100); do
-  kill -0 "$jogo_pid" 2>/dev/null || { wait "$jogo_pid"; status=$? jogo_pid=; break; }
-  sleep 0.1
-done
-confere "Quit ends the program with status 0" [ "$status" = 0 ]
+confere "Quit ends the program with status 0" [ "$(termina)" = 0 ]
 # The disk audio driver announces itself on the standard error; nothing else may be there.
-grep -v -e '^WARNING: You are using the SDL disk writer audio driver!$' -e '^ Writing to file \[.*\]\.$' \
-  "$tmp/stderr" >"$tmp/resto"
-confere "nothing else on the standard error" [ ! -s "$tmp/resto" ]
+so_o_disco() {
+  ! grep -v -e '^WARNING: You are using the SDL disk writer audio driver!$' \
+    -e '^ Writing to file \[.*\]\.$' "$tmp/stderr"
+}
+confere "nothing else on the standard error" so_o_disco
+kill "$xvfb_pid" 2>/dev/null
+wait "$xvfb_pid" 2>/dev/null
+
+# On a desktop of 1280x1024 the window is three times the screen, the largest that fits in
+# 90 % of it. The mouse alone plays from here on; Escape leaves the game.
+inicia 1280x1024x24
+escala=3
+tamanho_janela() {
+  [ "$(xdotool getwindowgeometry "$janela" | awk '/Geometry/ { print $2 }')" = 960x720 ]
+}
+confere "desktop 1280x1024: the window is 960x720" tamanho_janela
+xwd -silent -id "$janela" | convert xwd:- "$saida/07-janela-960x720.png"
+# clica X Y: a click at the game screen's point (x, y), in the scaled window.
+clica() {
+  xdotool mousemove --window "$janela" $(($1 * escala + 1)) $(($2 * escala + 1)) click 1
+  sleep 0.3
+}
+menu_facil() {  # magenta on the Easy row, none on Normal
+  [ "$(conta "$1" 80 70 170 30 255 0 255)" -gt 50 ] && [ "$(conta "$1" 80 100 170 30 255 0 255)" -eq 0 ]
+}
+# buraco PNG: the board's cell (0 to 15, in reading order) that holds the hole, the darkest.
+buraco() {
+  convert "$1" -crop 240x240+80+0 +repage -scale '4x4!' -colorspace gray -depth 16 txt:- |
+    awk -F'[,:() ]+' 'NR > 1 { v = $4; if (min == "" || v < min) { min = v; c = $2 + 4 * $3 } }
+                      END { print c }'
+}
+xdotool mousemove 1200 1000
+confere "scaled menu: Normal highlighted" espera 15 08-menu menu_normal
+xdotool mousemove --window "$janela" 600 240
+confere "pointing at Easy highlights it" espera 5 09-menu-apontado menu_facil
+clica 200 80
+confere "a click on Easy starts a game" espera 10 10-jogo jogo
+vazia=$(buraco "$saida/10-jogo.png")
+vizinha=$((vazia % 4 == 0 ? vazia + 1 : vazia - 1))
+clica $((80 + vizinha % 4 * 60 + 30)) $((vizinha / 4 * 60 + 30))
+buraco_em() { [ "$(buraco "$1")" = "$vizinha" ]; }
+confere "a click slides the tile beside the hole into it (cell $vizinha)" espera 5 11-jogo-clique buraco_em
+xdotool windowfocus --sync "$janela" key Escape
+confere "back to the menu" espera 5 12-menu menu_normal
+clica 200 200
+confere "a click on Quit ends the program with status 0" [ "$(termina)" = 0 ]
+confere "nothing else on the standard error" so_o_disco
 
 echo "screenshots in $saida"
 echo "$((passos - falhas)) passed, $falhas failed"
