@@ -115,9 +115,11 @@ TEST_F(MenuTeste, PonteiroDestacaALinhaEEscolheAoApertar)
         roteiro::empurraPonteiro(SDL_MOUSEMOTION, x, 100);
         quadros();
     }
-    roteiro::empurraPonteiro(SDL_MOUSEMOTION, 200, 69);
-    quadros();
-    EXPECT_EQ("gggMg", linhas()) << "beside or above the rows";
+    for (Uint16 y : {69, 220}) {
+        roteiro::empurraPonteiro(SDL_MOUSEMOTION, 200, y);
+        quadros();
+    }
+    EXPECT_EQ("gggMg", linhas()) << "beside, above or below the rows";
     partida.clica(239, 70);
     EXPECT_EQ("Jogo", ativo());
     EXPECT_EQ(Menu::FACIL, projeto.dificuldade);

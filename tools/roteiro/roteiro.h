@@ -48,8 +48,8 @@ inline void empurraTecla(SDLKey tecla, bool desce)
 }
 
 // A mouse event at the window's point (x, y): SDL_MOUSEMOTION, or SDL_MOUSEBUTTONDOWN or UP
-// of the left button.
-inline void empurraPonteiro(Uint8 tipo, Uint16 x, Uint16 y)
+// of a button.
+inline void empurraPonteiro(Uint8 tipo, Uint16 x, Uint16 y, Uint8 botao = SDL_BUTTON_LEFT)
 {
     SDL_Event ev = {};
     ev.type = tipo;
@@ -59,7 +59,7 @@ inline void empurraPonteiro(Uint8 tipo, Uint16 x, Uint16 y)
         ev.motion.y = y;
     } else {
         ev.button.type = tipo;
-        ev.button.button = SDL_BUTTON_LEFT;
+        ev.button.button = botao;
         ev.button.state = tipo == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
         ev.button.x = x;
         ev.button.y = y;

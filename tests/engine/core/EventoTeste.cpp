@@ -83,9 +83,9 @@ TEST(Evento, ControleComoTeclasEPonteiroEmPixelsDaTela)
         {{{HAT, SDL_HAT_UP, 0}}, "0DA "},
         {{{HAT, SDL_HAT_RIGHTUP, 0}}, "0A 2DA "},
         {{{EIXO, -9000, 1}, {HAT, SDL_HAT_CENTERED, 0}}, "0A 2S "},  // the stick holds up
-        {{{EIXO, -20000, 1}, {EIXO, 7999, 1}}, "0S "},  // back inside the dead zone
-        {{{EIXO, 8001, 1}, {EIXO, -8001, 0}, {EIXO, 8001, 3}}, "1DA 3DA "},
-        {{{EIXO, 0, 0}, {EIXO, 0, 1}, {SDL_JOYBUTTONDOWN, 0, 0}}, "1S 3S 4DA "},
+        {{{EIXO, -20000, 1}, {EIXO, -8000, 1}}, "0S "},  // back inside the dead zone
+        {{{EIXO, 8001, 1}, {EIXO, -8001, 0}, {EIXO, 8001, 2}}, "1DA 3DA "},
+        {{{EIXO, 8000, 0}, {EIXO, 0, 1}, {SDL_JOYBUTTONDOWN, 0, 0}}, "1S 3S 4DA "},
         {{{SDL_JOYBUTTONUP, 0, 0}, {SDL_JOYBUTTONDOWN, 1, 0}, {SDL_JOYBUTTONDOWN, 8, 0}},
          "4S 5DA 6DA "},
         {{{SDL_JOYBUTTONDOWN, 9, 0}, {SDL_JOYBUTTONDOWN, 4, 0}}, "5A 6A 7DA "},
@@ -99,6 +99,8 @@ TEST(Evento, ControleComoTeclasEPonteiroEmPixelsDaTela)
     empurraControle(SDL_JOYBUTTONUP, 9);
     EXPECT_EQ("", estados()) << "released after a switch: not a release";
 
+    EXPECT_FALSE(evento.abreControle()) << "none plugged in";
+
     using roteiro::empurraPonteiro;
     EXPECT_EQ(-1, evento.ponteiroX());
     const auto ponteiro = [&evento] {
@@ -107,9 +109,15 @@ TEST(Evento, ControleComoTeclasEPonteiroEmPixelsDaTela)
                (evento.ponteiroMoveu() ? "M" : "") + std::to_string(evento.ponteiroX()) + "," +
                std::to_string(evento.ponteiroY());
     };
+    SDL_ShowCursor(SDL_DISABLE);
     empurraPonteiro(SDL_MOUSEMOTION, 10, 20);
+    empurraPonteiro(SDL_MOUSEBUTTONDOWN, 50, 50, SDL_BUTTON_RIGHT);
     EXPECT_EQ("", estados());
-    EXPECT_EQ("M10,20", ponteiro());
+    EXPECT_EQ("M10,20", ponteiro()) << "only the left button";
+    EXPECT_EQ(SDL_ENABLE, SDL_ShowCursor(SDL_QUERY)) << "the cursor shows as the mouse moves";
+    roteiro::empurraTecla(SDLK_a, true);
+    estados();
+    EXPECT_EQ(SDL_DISABLE, SDL_ShowCursor(SDL_QUERY)) << "and goes at a key";
     evento.defEscala(3);
     empurraPonteiro(SDL_MOUSEBUTTONDOWN, 959, 719);
     empurraPonteiro(SDL_MOUSEMOTION, 900, 600);
