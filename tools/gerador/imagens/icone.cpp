@@ -1,9 +1,11 @@
 // Asset generator: the desktop icon. Every pixel is sampled AMOSTRAS_LADO² times against the
-// rounded frame and the tiles, so the edges are smooth at 16 pixels as at 256.
+// rounded frame and the tiles, so the edges are smooth at 16 pixels as at 256. Depends on
+// gfx.h (the title's valley) and the PNG writer of tools/previa.
 #include "tools/gerador/imagens/icone.h"
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
