@@ -8,6 +8,8 @@
 #   make fuzz FUZZ_SEGUNDOS=600   each fuzz target for longer (seconds per target)
 #   make memoria VOLTAS=200       the long scripted session under valgrind (CI plays 20)
 #   make pacote the game's folder as build/corvela-<version>-<arch>.tar.gz
+#   make deb    the game as a Debian package, build/corvela_<version>_<arch>.deb, checked by
+#               lintian (cmake/Deb.cmake)
 #   make bench  measures every screen's frame, start-up, the frame clock: docs/desempenho.md
 #   make porta  cross-builds for the handheld (mipsel, armhf) and runs the tests under qemu
 #   make web    builds the game as a static web page folder (build-web/site)
@@ -27,7 +29,7 @@ SAN_AMBIENTE = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0 \
 # Debian's emscripten needs its own node modules (acorn).
 NODE_WEB = NODE_PATH=/usr/share/nodejs$${NODE_PATH:+:$$NODE_PATH}
 
-.PHONY: deps build run test e2e fuzz sanitizadores memoria dados pacote porta bench clean \
+.PHONY: deps build run test e2e fuzz sanitizadores memoria dados pacote deb porta bench clean \
   web-deps web web-serve web-test
 
 deps:
@@ -76,6 +78,11 @@ dados: build
 
 pacote: build
 	cd $(BUILD) && cpack
+
+# The same build, laid out under /usr; lintian's remarks are printed, its errors fail.
+deb: build
+	cd $(BUILD) && cpack -G DEB
+	lintian $(BUILD)/corvela_*.deb
 
 bench: build
 	tools/medidas/tabela.sh $(BUILD)

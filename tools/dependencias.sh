@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing (the end-to-end run too) and generating
-# data/ need, when any is missing; with the argument "porta", those the handheld port needs
-# instead (cross compilers, qemu-user; tools/porta.sh). Runs apt-get update first; uses sudo
+# Installs the Debian packages that building, testing (the end-to-end run too), generating
+# data/ and making the Debian package need, when any is missing; with the argument "porta",
+# those the handheld port needs instead (cross compilers, qemu-user; tools/porta.sh). Runs apt-get update first; uses sudo
 # when not root.
 set -euo pipefail
 
@@ -13,6 +13,7 @@ PACOTES=(
   xfonts-base fonts-dejavu-core
   xvfb xauth xdotool x11-apps imagemagick sox
   valgrind
+  dpkg-dev file lintian
 )
 
 if [ "${1:-}" = "porta" ]; then

@@ -3,6 +3,8 @@
 // assets. Usage: corvela-dados <data directory> [imagens] [fontes] [musicas] [sons]
 // With no part named, every part is written. The fonts part also writes arialbd.ttf and its
 // licence into the data directory's parent, the directory the game runs from.
+// corvela-dados <folder> icones writes the desktop icons instead, as a hicolor theme folder
+// (<folder>/<N>x<N>/apps/corvela.png); they are not part of data/.
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -10,6 +12,7 @@
 #include <string>
 
 #include "tools/gerador/fontes/fontes.h"
+#include "tools/gerador/imagens/icone.h"
 #include "tools/gerador/imagens/imagens.h"
 #include "tools/gerador/som/musicas.h"
 #include "tools/gerador/som/sons.h"
@@ -53,8 +56,10 @@ bool pedida(const Parte& parte, int argc, char** argv)
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "uso: %s <diretorio data> [imagens] [fontes] [musicas] [sons]\n",
-                     argv[0]);
+        std::fprintf(stderr,
+                     "uso: %s <diretorio data> [imagens] [fontes] [musicas] [sons]\n"
+                     "     %s <diretorio> icones\n",
+                     argv[0], argv[0]);
         return 2;
     }
     const std::string raiz = argv[1];
@@ -62,6 +67,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Incapaz de criar %s\n", raiz.c_str());
         return 1;
     }
+    if (argc == 3 && std::strcmp(argv[2], "icones") == 0)
+        return geraIcones(raiz) ? 0 : 1;
     int falhas = 0;
     for (const Parte& parte : PARTES) {
         if (!pedida(parte, argc, argv))

@@ -29,6 +29,31 @@ void bloco(std::FILE* f, const char* tipo, const std::vector<unsigned char>& dad
     std::fwrite(v.data(), 1, v.size(), f);
 }
 
+// The rows of `cru` each begin with their filter byte; tipoCor is PNG's colour type.
+bool escreve(const std::string& caminho, int largura, int altura, unsigned char tipoCor,
+             const std::vector<unsigned char>& cru)
+{
+    uLongf tamanho = compressBound(cru.size());
+    std::vector<unsigned char> comprimido(tamanho);
+    if (compress2(comprimido.data(), &tamanho, cru.data(), cru.size(), Z_BEST_COMPRESSION) != Z_OK)
+        return false;
+    comprimido.resize(tamanho);
+
+    std::FILE* f = std::fopen(caminho.c_str(), "wb");
+    if (f == nullptr)
+        return false;
+    static const unsigned char ASSINATURA[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    std::fwrite(ASSINATURA, 1, sizeof ASSINATURA, f);
+    std::vector<unsigned char> cabecalho;
+    poe32(cabecalho, largura);
+    poe32(cabecalho, altura);
+    cabecalho.insert(cabecalho.end(), {8, tipoCor, 0, 0, 0});  // 8 bits, deflate, no interlace
+    bloco(f, "IHDR", cabecalho);
+    bloco(f, "IDAT", comprimido);
+    bloco(f, "IEND", {});
+    return std::fclose(f) == 0;
+}
+
 }  // namespace
 
 bool salvaPng(SDL_Surface* s, const std::string& caminho, int escala)
@@ -47,24 +72,20 @@ bool salvaPng(SDL_Surface* s, const std::string& caminho, int escala)
             cru.push_back(b);
         }
     }
+    return escreve(caminho, largura, altura, 2, cru);
+}
 
-    uLongf tamanho = compressBound(cru.size());
-    std::vector<unsigned char> comprimido(tamanho);
-    if (compress2(comprimido.data(), &tamanho, cru.data(), cru.size(), Z_BEST_COMPRESSION) != Z_OK)
+bool salvaPngRgba(int largura, int altura, const std::vector<unsigned char>& rgba,
+                  const std::string& caminho)
+{
+    const size_t linha = static_cast<size_t>(largura) * 4;
+    if (rgba.size() != linha * altura)
         return false;
-    comprimido.resize(tamanho);
-
-    std::FILE* f = std::fopen(caminho.c_str(), "wb");
-    if (f == nullptr)
-        return false;
-    static const unsigned char ASSINATURA[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    std::fwrite(ASSINATURA, 1, sizeof ASSINATURA, f);
-    std::vector<unsigned char> cabecalho;
-    poe32(cabecalho, largura);
-    poe32(cabecalho, altura);
-    cabecalho.insert(cabecalho.end(), {8, 2, 0, 0, 0});  // 8-bit RGB, deflate, no interlace
-    bloco(f, "IHDR", cabecalho);
-    bloco(f, "IDAT", comprimido);
-    bloco(f, "IEND", {});
-    return std::fclose(f) == 0;
+    std::vector<unsigned char> cru;
+    cru.reserve(static_cast<size_t>(altura) * (linha + 1));
+    for (int y = 0; y < altura; ++y) {
+        cru.push_back(0);
+        cru.insert(cru.end(), rgba.begin() + y * linha, rgba.begin() + (y + 1) * linha);
+    }
+    return escreve(caminho, largura, altura, 6, cru);
 }

@@ -12,6 +12,9 @@ const Cor CHAVE_CINZA = rgb(102, 102, 102);
 
 // False (with a message on standard error) when the title font cannot be used.
 bool desenhaTitulo(Imagem& img);
+// The title's valley before it is cut into tiles, at any point of the 320x240 picture (the
+// desktop icons are cut from it too).
+Cor vale(double x, double y);
 Imagem desenhaPainel();
 Imagem desenhaLogo();
 Imagem desenhaSelecao();

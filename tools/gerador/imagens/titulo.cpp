@@ -221,6 +221,8 @@ bool nome(Imagem& img)
 
 }  // namespace
 
+Cor vale(double x, double y) { return paisagem(x, y); }
+
 bool desenhaTitulo(Imagem& img)
 {
     img = Imagem(LARGURA, ALTURA, Cor{});

@@ -1,0 +1,19 @@
+// Asset generator: the game's desktop icon, the title's valley on a 3x3 board with the
+// bottom-right tile out, drawn afresh at each size so the small ones stay sharp.
+#ifndef CORVELA_GERADOR_IMAGENS_ICONE_H
+#define CORVELA_GERADOR_IMAGENS_ICONE_H
+
+#include <string>
+#include <vector>
+
+// The sizes of the hicolor icon theme the package installs.
+extern const int LADOS_ICONE[7];
+
+// lado x lado pixels as rows of R, G, B, A bytes; transparent around the rounded frame.
+std::vector<unsigned char> desenhaIcone(int lado);
+
+// Writes raiz/<N>x<N>/apps/corvela.png for every size of LADOS_ICONE, making the folders.
+// Same inputs, same bytes. Prints what failed to standard error and returns false.
+bool geraIcones(const std::string& raiz);
+
+#endif
