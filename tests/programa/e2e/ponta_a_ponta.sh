@@ -3,14 +3,19 @@
 # sound through SDL's disk audio driver, xdotool key presses through intro -> menu -> a Normal
 # game -> menu -> credits -> menu -> Quit. Each screen is told by its screenshot's pixels, the
 # recorded sound is measured with sox, then the exit status and the standard error are checked.
-# The screenshots stay in the output directory to look at.
+# The screenshots stay in the output directory to look at, brought back to the game's 320x240
+# whatever the window's scale, so every check reads game pixels.
 # Usage: tests/programa/e2e/ponta_a_ponta.sh [corvela binary] [output directory]
+#          [screen, WxHxDEPTH: 640x480x16] [the window's size expected on it, WxH: 320x240]
+# The screen's size decides the window's scale (the largest that fits in 90 % of it).
 # Needs Xvfb, xdotool, xwd, ImageMagick's convert and sox (tools/dependencias.sh).
 set -u
 
 raiz=$(cd "$(dirname "$0")/../../.." && pwd)
 binario=$(realpath "${1:-$raiz/build/corvela}")
 saida=$(mkdir -p "${2:-$raiz/build/e2e}" && cd "${2:-$raiz/build/e2e}" && pwd)
+tela=${3:-640x480x16}
+janela_esperada=${4:-320x240}
 rm -f "$saida"/*.png "$saida"/corvela.*
 tmp=$(mktemp -d /tmp/corvela-e2e.XXXXXX)
 xvfb_pid= jogo_pid= falhas=0 passos=0
@@ -39,7 +44,7 @@ done
 [ -x "$binario" ] || para "no corvela binary at $binario"
 
 # A display of our own, on a free number the server picks, 16 bits like the game's mode.
-Xvfb -displayfd 3 -screen 0 640x480x16 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "$tela" -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
 [ -s "$tmp/display" ] || para "Xvfb did not start"
@@ -55,12 +60,17 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -n "$janela" ] || para "no window titled \"SDL Corvela\" on $DISPLAY"
-# SDL 1.2 sees keys only while its window has the focus; the pointer is parked off it.
-xdotool mousemove 600 400
+# SDL 1.2 sees keys only while its window has the focus; the pointer is parked off it, in the
+# screen's far corner.
+IFS=x read -r tela_l tela_a _ <<<"$tela"
+xdotool mousemove $((tela_l - 1)) $((tela_a - 1))
+eval "$(xdotool getwindowgeometry --shell "$janela")"
+confere "the window is $janela_esperada on a ${tela%x*} screen" [ "${WIDTH}x$HEIGHT" = "$janela_esperada" ]
 
-# foto NAME: the window as OUTPUT/NAME.png; prints the path.
+# foto NAME: the window as OUTPUT/NAME.png, one pixel of each square a game pixel is shown as;
+# prints the path.
 foto() {
-  xwd -silent -id "$janela" | convert xwd:- "$saida/$1.png"
+  xwd -silent -id "$janela" | convert xwd:- -sample '320x240!' "$saida/$1.png"
   echo "$saida/$1.png"
 }
 # conta PNG X Y W H R G B: pixels of the rectangle within 5% of the colour (the 16-bit screen
