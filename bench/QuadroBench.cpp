@@ -1,5 +1,6 @@
 // Per-frame costs on the 320x240 16-bit dummy screen: one whole main-loop frame of each
-// measured screen (cenas), laying out the panel's text, and draining input. Run from the
+// measured screen (cenas), showing a frame in a scaled window, laying out the panel's text,
+// and draining input. Run from the
 // repository root (the fonts and pictures in data/).
 #include <benchmark/benchmark.h>
 
@@ -30,6 +31,21 @@ const bool registrados = [] {
     }
     return true;
 }();
+
+// The game screen's frame shown in a window scaled by the argument: the scaling and the flip.
+void BM_Ampliacao(benchmark::State& estado)
+{
+    Partida bancada;
+    CVideo& video = *bancada.jogo().retornaVideo();
+    video.defEscala(static_cast<Uint8>(estado.range(0)));
+    if (!bancada.inicia() || !cenas::procura("jogo")->prepara(bancada)) {
+        estado.SkipWithError("the screen could not be reached");
+        return;
+    }
+    for (auto _ : estado)
+        video.apresenta();
+}
+BENCHMARK(BM_Ampliacao)->Arg(2)->Arg(3)->Arg(4);
 
 void BM_TextoDoPainel(benchmark::State& estado)
 {

@@ -9,6 +9,7 @@
 
 #include "engine/files/cadeias.h"
 #include "engine/files/diretorio.h"
+#include "engine/media/CVideo.h"
 
 namespace {
 
@@ -231,7 +232,7 @@ Bloco* Tabuleiro::buscaPosicao(unsigned int k)
 // that failed to load leaves flat numbered cells, so the game can still be played.
 void Tabuleiro::exibe(bool jogando)
 {
-    SDL_Surface* tela = SDL_GetVideoSurface();
+    SDL_Surface* tela = CVideo::telaAtual();
     if (tamanho == 0 || imagens.empty() || tela == nullptr)
         return;
     const bool semImagem = imagem.retornaSuperficie() == nullptr;

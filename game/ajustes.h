@@ -17,7 +17,8 @@ extern const char* const ARQUIVO_VIDEO;   // "video.cfg"
 // player could not leave a screen; help and pause may go unbound.
 const unsigned char TECLA_ESSENCIAL_MAX = 5;
 
-// Opens the mode of `arquivo` when it exists, else the game's 320x240 16-bit window. A file
+// Opens the mode of `arquivo` when it exists, else the game's 320x240 16-bit window, scaled
+// as the desktop allows (or as the file's video_escala says: CVideo). A file
 // that cannot be read, asks for another size than 320x240 (the screens are laid out for it)
 // or is refused by SDL gives one line on stderr and the game's own mode. False only when
 // the game's own mode fails too. Leaves the window title to the caller.

@@ -9,6 +9,8 @@
 //                     (callgrind: --toggle-collect='medidas::entraNoJogo*')
 //   periodo CENA N    N frames of the real loop on SDL's clock: period mean, p99 and max,
 //                     and the share of a core the process used meanwhile
+//   escala E N        N frames of the game screen shown in a window scaled by E (the scaling
+//                     and the flip alone; callgrind: --toggle-collect='medidas::apresentaQuadros*')
 // Runs from the repository root (data/). Depends on the bench's scenes and the game.
 #include <sys/resource.h>
 #include <unistd.h>
@@ -23,6 +25,7 @@
 
 #include "cenas/cenas.h"
 #include "engine/files/diretorio.h"
+#include "engine/media/ampliacao.h"
 
 namespace fs = std::filesystem;
 using Relogio = std::chrono::steady_clock;
@@ -41,6 +44,13 @@ __attribute__((noinline)) void entraNoJogo(Partida& b)
 {
     b.entra(Corvela::JOGO);
     b.quadros(1);
+}
+
+// Shows the frame in the window n times; out of line for the same reason.
+__attribute__((noinline)) void apresentaQuadros(CVideo& video, unsigned n)
+{
+    for (unsigned i = 0; i < n; ++i)
+        video.apresenta();
 }
 
 }  // namespace medidas
@@ -194,10 +204,26 @@ int periodo(const char* nome, unsigned n)
     return 0;
 }
 
+int escala(unsigned e, unsigned n)
+{
+    Partida b;
+    CVideo& video = *b.jogo().retornaVideo();
+    video.defEscala(static_cast<Uint8>(e));
+    if (e == 0 || e > ESCALA_MAXIMA || !b.inicia() || !cenas::procura("jogo")->prepara(b) ||
+        video.retornaEscala() != e)
+        return 1;
+    b.quadros(1);
+    const Relogio::time_point t0 = Relogio::now();
+    medidas::apresentaQuadros(video, n);
+    const double total = ms(Relogio::now() - t0);
+    std::printf("MEDIDA escala %u %u %.1f us/quadro\n", e, n, 1000.0 * total / n);
+    return 0;
+}
+
 int uso()
 {
     std::fputs("usage: corvela_medidas quadros SCREEN N | arranque | entrada N | "
-               "periodo SCREEN N\n", stderr);
+               "periodo SCREEN N | escala E N\n", stderr);
     return 2;
 }
 
@@ -215,5 +241,8 @@ int main(int argc, char** argv)
         return entrada(static_cast<unsigned>(std::atoi(argv[2])));
     if (comando == "periodo" && argc == 4)
         return periodo(argv[2], static_cast<unsigned>(std::atoi(argv[3])));
+    if (comando == "escala" && argc == 4)
+        return escala(static_cast<unsigned>(std::atoi(argv[2])),
+                      static_cast<unsigned>(std::atoi(argv[3])));
     return uso();
 }

@@ -33,7 +33,7 @@ void CProjeto::executaQuadro()
     if (!moduloAtual->cobreTela())
         SDL_FillRect(video.retornaTela(), nullptr, plataforma::corPreta(video.retornaTela()));
     moduloAtual->ciclo();
-    SDL_Flip(video.retornaTela());
+    video.apresenta();
     relogio.atualiza();
     if (proxModulo != -1)
         carregaModuloMem();

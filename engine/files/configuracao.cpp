@@ -5,6 +5,7 @@
 #include "engine/core/CEvento.h"
 #include "engine/files/CArquivoChave.h"
 #include "engine/media/CVideo.h"
+#include "engine/media/ampliacao.h"
 #include "engine/plataforma/plataforma.h"
 
 namespace {
@@ -31,6 +32,8 @@ bool CVideo::inicializa(CArquivoChave configuracao)
     altura = static_cast<Uint16>(numero(configuracao.valor("video_altura")));
     bpp = static_cast<Uint8>(numero(configuracao.valor("video_bpp")));
     telaCheia = numero(configuracao.valor("video_telaCheia")) != 0;
+    const int escala = numero(configuracao.valor("video_escala"));
+    defEscala(escala >= 1 && escala <= ESCALA_MAXIMA ? Uint8(escala) : 0);
     flags = telaCheia ? FLAGS_TELA_CHEIA : 0;
     return abreModo(flags);
 }

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "engine/media/CVideo.h"
 #include "engine/media/abreMidia.h"
 #include "engine/media/cabecalhos.h"
 #include "engine/plataforma/plataforma.h"
@@ -36,7 +37,7 @@ bool CSprite::carregaImagem(const std::string& arquivo)
     }
 
     SDL_Surface* convertida =
-        SDL_GetVideoSurface() != nullptr ? plataforma::formatoTela(carregada) : nullptr;
+        CVideo::telaAtual() != nullptr ? plataforma::formatoTela(carregada) : nullptr;
     if (convertida != nullptr) {
         SDL_FreeSurface(carregada);
         superficie = convertida;
@@ -88,7 +89,7 @@ bool CSprite::copiaSuperficie(SDL_Surface* origem)
     }
     // SDL 1.2's SDL_DisplayFormat crashes once video is shut down: no video mode, no copy.
     SDL_Surface* copia =
-        SDL_GetVideoSurface() != nullptr ? plataforma::formatoTela(origem) : nullptr;
+        CVideo::telaAtual() != nullptr ? plataforma::formatoTela(origem) : nullptr;
     if (copia == nullptr)
         return false;
     limpaSuperficie();
@@ -148,7 +149,7 @@ bool CSprite::cobre(int largura, int altura) const
 
 SDL_Surface* CSprite::telaAtiva() const
 {
-    SDL_Surface* tela = SDL_GetVideoSurface();
+    SDL_Surface* tela = CVideo::telaAtual();
     if (tela == nullptr)
         fprintf(stderr, "Não há superfície ativa para blitar imagem %s!\n", arquivo.c_str());
     return tela;

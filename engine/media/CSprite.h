@@ -10,8 +10,8 @@
 
 #include "engine/core/CPaiMestre.h"
 
-// Owns its picture. The video surface is whatever SDL_GetVideoSurface() returns at the
-// call. destino is handed to the blit itself, so after a draw the size getters report the
+// Owns its picture. The video surface is whatever CVideo::telaAtual() returns at the
+// call (the surface the game draws on, even when the window is scaled). destino is handed to the blit itself, so after a draw the size getters report the
 // size actually drawn (clipped, or the source part's size); after a load, the picture's.
 class CSprite : public CPaiMestre {
 public:

@@ -1,10 +1,14 @@
-// CVideo: SDL's video subsystem, the video mode and the window title.
+// CVideo: SDL's video subsystem, the video mode, its scale and the window title.
 #include "engine/media/CVideo.h"
 
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/media/ampliacao.h"
+#include "engine/plataforma/plataforma.h"
+
 bool CVideo::sbInstanciada = false;
+CVideo* CVideo::instancia = nullptr;
 
 namespace {
 
@@ -26,7 +30,7 @@ bool profundidadeValida(Uint8 bpp)
 
 // The rows' length must fit SDL's 16-bit pitch and the screen its int size, or the driver
 // lays the screen out shorter than it draws it.
-bool tamanhoValido(Uint16 largura, Uint16 altura, Uint8 bpp)
+bool tamanhoValido(Uint64 largura, Uint64 altura, Uint8 bpp)
 {
     const Uint64 bytesPixel = bpp == 0 ? MAIS_BYTES_PIXEL : bpp / BITS_BYTE;
     const Uint64 linha = (largura * bytesPixel + 3) & ~Uint64(3);
@@ -45,16 +49,25 @@ CVideo::CVideo()
     nomeClasse = "CVideo";
     tela = nullptr;
     sbInstanciada = true;
+    instancia = this;
     telaCheia = false;
     altura = 0;
     largura = 0;
     bpp = 0;
     flags = 0;
+    janela = nullptr;
+    escala = 1;
+    escalaPedida = 0;
+    larguraDesktop = 0;
+    alturaDesktop = 0;
+    escalavel = false;
 }
 
 CVideo::~CVideo()
 {
+    liberaTela();
     sbInstanciada = false;
+    instancia = nullptr;
     std::fputs("Sistema de vídeo encerrado... \n", stdout);
     SDL_Quit();
 }
@@ -81,19 +94,80 @@ bool CVideo::abreModo(Uint32 flagsModo)
     }
     std::fputs("SubSistema de video inicializado corretamente...\n", stdout);
     flags = flagsModo;
-    tela = nullptr;
+    // Once a mode is open SDL reports its size, no longer the desktop's.
+    if (SDL_GetVideoSurface() == nullptr)
+        escalavel = plataforma::janelaEscalavel(larguraDesktop, alturaDesktop);
+    liberaTela();
+    // Full screen keeps the display's own mode size, whatever was asked.
+    const Uint8 pedida = !escalavel ? 1
+                         : escalaPedida != 0 && !telaCheia
+                             ? escalaPedida
+                             : escalaPadrao(larguraDesktop, alturaDesktop, largura, altura,
+                                            telaCheia);
     if (!profundidadeValida(bpp))
         SDL_SetError("Unsupported video depth %d", bpp);
     else if (!tamanhoValido(largura, altura, bpp))
         SDL_SetError("Video mode %dx%d too large", largura, altura);
-    else
-        tela = SDL_SetVideoMode(largura, altura, bpp, flags);
+    else if (pedida == 1 || !tamanhoValido(Uint64(largura) * pedida,
+                                           Uint64(altura) * pedida, bpp) || !abreJanela(pedida))
+        abreJanela(1);
     if (tela == nullptr) {
         std::fprintf(stderr, "Erro ao inicializar video: \t %s \n", SDL_GetError());
         return false;
     }
     std::fputs("Video inicializado corretamente...\n", stdout);
     return true;
+}
+
+bool CVideo::abreJanela(Uint8 escala)
+{
+    janela = SDL_SetVideoMode(largura * escala, altura * escala, bpp, flags);
+    if (janela == nullptr || escala == 1) {
+        tela = janela;
+        return janela != nullptr;
+    }
+    const SDL_PixelFormat* f = janela->format;
+    tela = SDL_CreateRGBSurface(SDL_SWSURFACE, largura, altura, f->BitsPerPixel, f->Rmask,
+                                f->Gmask, f->Bmask, f->Amask);
+    if (tela == nullptr)
+        return false;
+    // Palette indices are copied as they are: the game surface must mean by them what the
+    // window does.
+    if (f->palette != nullptr)
+        SDL_SetColors(tela, f->palette->colors, 0, f->palette->ncolors);
+    this->escala = escala;
+    return true;
+}
+
+void CVideo::liberaTela()
+{
+    if (tela != janela)
+        SDL_FreeSurface(tela);
+    tela = nullptr;
+    janela = nullptr;
+    escala = 1;
+}
+
+void CVideo::defEscala(Uint8 escala)
+{
+    escalaPedida = escala <= ESCALA_MAXIMA ? escala : 0;
+}
+
+void CVideo::apresenta()
+{
+    if (tela == nullptr)
+        return;
+    if (tela != janela)
+        amplia(tela, janela, escala);
+    SDL_Flip(janela);
+}
+
+SDL_Surface* CVideo::telaAtual()
+{
+    SDL_Surface* sdl = SDL_GetVideoSurface();
+    if (instancia != nullptr && instancia->janela != nullptr && instancia->janela == sdl)
+        return instancia->tela;
+    return sdl;
 }
 
 void CVideo::tituloJanela(const std::string& titulo)

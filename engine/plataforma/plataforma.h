@@ -21,6 +21,11 @@ namespace plataforma {
 // where 0 is transparent.
 Uint32 corPreta(SDL_Surface* tela);
 
+// Whether the window may be scaled up, and the desktop's size to choose the scale by (SDL's
+// current_w and current_h, read before the first mode is set; 0x0 when unknown). Native: true.
+// Browser: false, the page scales its canvas itself.
+bool janelaEscalavel(unsigned& largura, unsigned& altura);
+
 // A copy of the picture in the screen's format; the caller owns it and keeps origem. Null
 // on failure.
 SDL_Surface* formatoTela(SDL_Surface* origem);

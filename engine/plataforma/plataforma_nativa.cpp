@@ -76,6 +76,14 @@ Uint32 corPreta(SDL_Surface*)
     return 0;
 }
 
+bool janelaEscalavel(unsigned& largura, unsigned& altura)
+{
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    largura = info != nullptr && info->current_w > 0 ? unsigned(info->current_w) : 0;
+    altura = info != nullptr && info->current_h > 0 ? unsigned(info->current_h) : 0;
+    return true;
+}
+
 SDL_Surface* formatoTela(SDL_Surface* origem)
 {
     return SDL_DisplayFormat(origem);

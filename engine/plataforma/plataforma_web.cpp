@@ -171,6 +171,12 @@ Uint32 corPreta(SDL_Surface* tela)
     return tela != nullptr ? SDL_MapRGB(tela->format, 0, 0, 0) : 0;
 }
 
+bool janelaEscalavel(unsigned& largura, unsigned& altura)
+{
+    largura = altura = 0;
+    return false;
+}
+
 SDL_Surface* formatoTela(SDL_Surface* origem)
 {
     return SDL_DisplayFormatAlpha(origem);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/media/CTexto.h"
+#include "engine/media/CVideo.h"
 #include "game/Jogo.h"
 #include "game/Menu.h"
 #include "tests/apoio/DadosProprios.h"
@@ -33,7 +34,7 @@ struct SemLimpeza : Tela {
     bool cobreTela() const override { return suja && Tela::cobreTela(); }
     void ciclo() override
     {
-        SDL_Surface* t = SDL_GetVideoSurface();
+        SDL_Surface* t = CVideo::telaAtual();
         const bool cobre = Tela::cobreTela();
         if (suja && cobre)
             SDL_FillRect(t, nullptr, SDL_MapRGB(t->format, 40, 250, 90));

@@ -3,7 +3,9 @@
 # screen (bench/cenas), counted by callgrind over QUADROS (333) frames of corvela_medidas, the
 # frames alone (set-up and warm-up are not counted). Prints "CENA INSTRUCOES" per screen; the
 # count does not drift with the machine's load. With -m, fails (status 1) when a screen costs
-# more than MAXIMO. Without valgrind, says so and ends with status 77 (a skipped test).
+# more than MAXIMO. A CENA named escalaE (escala3) counts instead the showing of the game
+# screen's frame in a window scaled by E, the scaling and the flip alone. Without valgrind,
+# says so and ends with status 77 (a skipped test).
 # MEDIDAS names the corvela_medidas binary (build/bench/ by default).
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/../.." && pwd)
@@ -29,9 +31,13 @@ trap 'rm -rf "$saida"' EXIT
 cd "$raiz"
 estado=0
 for cena in "$@"; do
+  case $cena in
+    escala[1-8]) medida=(escala "${cena#escala}" "$quadros") alvo='medidas::apresentaQuadros*' ;;
+    *) medida=(quadros "$cena" "$quadros") alvo='medidas::rodaQuadros*' ;;
+  esac
   if ! SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy valgrind --tool=callgrind \
-      --toggle-collect='medidas::rodaQuadros*' --callgrind-out-file="$saida/$cena.cg" \
-      "$medidas" quadros "$cena" "$quadros" >"$saida/$cena.log" 2>&1; then
+      --toggle-collect="$alvo" --callgrind-out-file="$saida/$cena.cg" \
+      "$medidas" "${medida[@]}" >"$saida/$cena.log" 2>&1; then
     echo "instrucoes.sh: $cena failed:" >&2
     tail -5 "$saida/$cena.log" >&2
     exit 1

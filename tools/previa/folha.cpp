@@ -1,17 +1,18 @@
 // Folha: sheets of screens for docs/.
 #include "folha.h"
 
+#include "engine/media/CVideo.h"
 #include "png.h"
 
 Folha::Folha(int colunas, int linhas)
-    : Folha(colunas, linhas, SDL_GetVideoSurface()->w, SDL_GetVideoSurface()->h)
+    : Folha(colunas, linhas, CVideo::telaAtual()->w, CVideo::telaAtual()->h)
 {
 }
 
 Folha::Folha(int colunas, int linhas, int largura, int altura)
     : colunas(colunas), largura(largura), altura(altura)
 {
-    const SDL_PixelFormat* f = SDL_GetVideoSurface()->format;
+    const SDL_PixelFormat* f = CVideo::telaAtual()->format;
     superficie = SDL_CreateRGBSurface(SDL_SWSURFACE, colunas * largura, linhas * altura,
                                       f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, 0);
 }
@@ -23,7 +24,7 @@ Folha::~Folha()
 
 void Folha::copiaTela(int indice)
 {
-    copia(SDL_GetVideoSurface(), indice);
+    copia(CVideo::telaAtual(), indice);
 }
 
 void Folha::copia(SDL_Surface* origem, int indice)

@@ -40,7 +40,7 @@ bool chega(Partida& partida, const std::string& modulo)
 // The screen as a binary PPM, saida/nome.ppm.
 bool grava(const std::string& saida, const std::string& nome)
 {
-    SDL_Surface* tela = SDL_GetVideoSurface();
+    SDL_Surface* tela = CVideo::telaAtual();
     const std::string arquivo = saida + "/" + nome + ".ppm";
     std::FILE* f = std::fopen(arquivo.c_str(), "wb");
     if (f == nullptr || tela == nullptr) {

@@ -29,6 +29,12 @@ TEST(ConfiguracaoTeste, VideoETeclasConvertemComoAtoiAteOLimite)
     EXPECT_TRUE(video.retornaLargura() == 0 && video.retornaBpp() == 0 &&
                 !video.retornaTelaCheia());
     EXPECT_EQ(video.retornaFlags(), 0u);
+    // video_escala up to 8 scales the window; 9 asks for the automatic scale (1 here).
+    const std::string modo = "video_largura = 320\nvideo_altura = 240\nvideo_bpp = 16\n";
+    video.inicializa(dir.escreve("video.cfg", modo + "video_escala = 8\n"));
+    EXPECT_TRUE(video.retornaEscala() == 8 && SDL_GetVideoSurface()->w == 2560);
+    video.inicializa(dir.escreve("video.cfg", modo + "video_escala = 9\n"));
+    EXPECT_TRUE(video.retornaEscala() == 1 && SDL_GetVideoSurface()->w == 320);
 
     // Bindings are told apart by pressing their SDL keys through the event queue.
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();

@@ -74,11 +74,16 @@ audio="$tmp/audio.raw"
 inicia 640x480x16
 # SDL 1.2 sees keys only while its window has the focus; the pointer is parked off it.
 xdotool mousemove 600 400
+# tamanho_janela WxH: the window's size on the screen.
+tamanho_janela() {
+  [ "$(xdotool getwindowgeometry "$janela" | awk '/Geometry/ { print $2 }')" = "$1" ]
+}
+confere "desktop 640x480: a 320x240 window, unscaled" tamanho_janela 320x240
 
 # foto NAME: the window as OUTPUT/NAME.png, brought back to the game's 320x240 pixels when the
 # window is scaled (every screen pixel is a square of escala x escala); prints the path.
 foto() {
-  xwd -silent -id "$janela" | convert xwd:- -sample 320x240 "$saida/$1.png"
+  xwd -silent -id "$janela" | convert xwd:- -sample '320x240!' "$saida/$1.png"
   echo "$saida/$1.png"
 }
 # conta PNG X Y W H R G B: pixels of the rectangle within 5% of the colour (the 16-bit screen
@@ -161,10 +166,7 @@ wait "$xvfb_pid" 2>/dev/null
 # 90 % of it. The mouse alone plays from here on; Escape leaves the game.
 inicia 1280x1024x24
 escala=3
-tamanho_janela() {
-  [ "$(xdotool getwindowgeometry "$janela" | awk '/Geometry/ { print $2 }')" = 960x720 ]
-}
-confere "desktop 1280x1024: the window is 960x720" tamanho_janela
+confere "desktop 1280x1024: the window is 960x720" tamanho_janela 960x720
 xwd -silent -id "$janela" | convert xwd:- "$saida/07-janela-960x720.png"
 # clica X Y: a click at the game screen's point (x, y), in the scaled window.
 clica() {
