@@ -68,6 +68,8 @@ bool Corvela::init()
         return false;
     video.tituloJanela("SDL Corvela");
     SDL_ShowCursor(SDL_DISABLE);
+    // The pointer is read in the screen's pixels, however large the window.
+    evento.defEscala(video.retornaEscala());
     ligaTeclas(evento, ARQUIVO_TECLAS);
     // A pad plugged in later is not seen: SDL 1.2 lists controllers only when it opens them.
     evento.carregaConfigControlePadrao();

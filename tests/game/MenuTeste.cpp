@@ -123,9 +123,13 @@ TEST_F(MenuTeste, PonteiroDestacaALinhaEEscolheAoApertar)
     partida.clica(239, 70);
     EXPECT_EQ("Jogo", ativo());
     EXPECT_EQ(Menu::FACIL, projeto.dificuldade);
+    // In a window three times the screen the same rows lie three times as far.
+    projeto.retornaVideo()->defEscala(3);
+    ASSERT_TRUE(partida.inicia());
+    ASSERT_EQ(960, SDL_GetVideoSurface()->w);
     partida.comeca();  // the project running, for Quit to end it
     partida.entra(Corvela::MENU);
-    partida.clica(100, 219);
+    partida.clica(300, 219 * 3);
     EXPECT_EQ("Menu", ativo());
     EXPECT_FALSE(projeto.retornaExecutando()) << "Quit";
 }
