@@ -167,7 +167,6 @@ wait "$xvfb_pid" 2>/dev/null
 inicia 1280x1024x24
 escala=3
 confere "desktop 1280x1024: the window is 960x720" tamanho_janela 960x720
-xwd -silent -id "$janela" | convert xwd:- "$saida/07-janela-960x720.png"
 # clica X Y: a click at the game screen's point (x, y), in the scaled window.
 clica() {
   xdotool mousemove --window "$janela" $(($1 * escala + 1)) $(($2 * escala + 1)) click 1
@@ -179,7 +178,7 @@ menu_facil() {  # magenta on the Easy row, none on Normal
 # buraco PNG: the board's cell (0 to 15, in reading order) that holds the hole, the darkest.
 buraco() {
   convert "$1" -crop 240x240+80+0 +repage -scale '4x4!' -colorspace gray -depth 16 txt:- |
-    awk -F'[,:() ]+' 'NR > 1 { v = $4; if (min == "" || v < min) { min = v; c = $2 + 4 * $3 } }
+    awk -F'[,:() ]+' 'NR > 1 { v = $3; if (min == "" || v < min) { min = v; c = $1 + 4 * $2 } }
                       END { print c }'
 }
 xdotool mousemove 1200 1000
@@ -193,6 +192,7 @@ vizinha=$((vazia % 4 == 0 ? vazia + 1 : vazia - 1))
 clica $((80 + vizinha % 4 * 60 + 30)) $((vizinha / 4 * 60 + 30))
 buraco_em() { [ "$(buraco "$1")" = "$vizinha" ]; }
 confere "a click slides the tile beside the hole into it (cell $vizinha)" espera 5 11-jogo-clique buraco_em
+xwd -silent -id "$janela" | convert xwd:- "$saida/11-jogo-clique-960x720.png"
 xdotool windowfocus --sync "$janela" key Escape
 confere "back to the menu" espera 5 12-menu menu_normal
 clica 200 200
