@@ -39,28 +39,38 @@ inline Uint32 par(Uint32 primeiro, Uint32 segundo)
 #endif
 }
 
-// 16-bit pixels written two to a 32-bit word (rows start on 4-byte boundaries): at scale 3
-// two pixels make three words, at 4 a pixel is two. Scale 2 is left to the compiler, which
-// vectorises it, and the rarer scales to the plain loop.
+// Stores a word wherever the row lies: a surface's rows need not start on a 4-byte boundary
+// (SDL's dummy driver packs them), and strict-alignment processors fault on a misaligned
+// word. Compilers make this one store where the processor allows it.
+inline void poe(Uint8* destino, Uint32 palavra)
+{
+    std::memcpy(destino, &palavra, sizeof palavra);
+}
+
+// 16-bit pixels written two to a 32-bit word: at scale 3 two pixels make three words, at 4 a
+// pixel is two. Scale 2 is left to the compiler, which vectorises it, and the rarer scales
+// to the plain loop.
 void repeteLinha16(const Uint8* origem, Uint8* destino, int largura, unsigned escala)
 {
     const Uint16* o = reinterpret_cast<const Uint16*>(origem);
-    Uint32* d = reinterpret_cast<Uint32*>(destino);
+    Uint8* d = destino;
     if (escala == 2) {
         repeteLinha<Uint16>(origem, destino, largura, escala);
     } else if (escala == 4) {
-        for (int x = 0; x < largura; ++x, d += 2)
-            d[0] = d[1] = par(o[x], o[x]);
+        for (int x = 0; x < largura; ++x, d += 8) {
+            poe(d, par(o[x], o[x]));
+            poe(d + 4, par(o[x], o[x]));
+        }
     } else if (escala == 3) {
         int x = 0;
-        for (; x + 1 < largura; x += 2, d += 3) {
+        for (; x + 1 < largura; x += 2, d += 12) {
             const Uint32 a = o[x], b = o[x + 1];
-            d[0] = par(a, a);
-            d[1] = par(a, b);
-            d[2] = par(b, b);
+            poe(d, par(a, a));
+            poe(d + 4, par(a, b));
+            poe(d + 8, par(b, b));
         }
         if (x < largura)
-            repeteLinha<Uint16>(origem + x * 2, reinterpret_cast<Uint8*>(d), 1, escala);
+            repeteLinha<Uint16>(origem + x * 2, d, 1, escala);
     } else {
         repeteLinha<Uint16>(origem, destino, largura, escala);
     }
