@@ -1,7 +1,7 @@
 // navegador: the built site served on 127.0.0.1, and one page of it in headless chromium driven
-// over the DevTools protocol on a pipe: keys pressed as a player presses them, the game's
-// canvas read back, the music's state, and what the console reports as an error. Depends on
-// node alone.
+// over the DevTools protocol on a pipe: keys pressed and fingers put down as a player does, the
+// game's canvas read back, the music's state, and what the console reports as an error.
+// Depends on node alone.
 'use strict';
 
 const {spawn} = require('child_process');
@@ -63,7 +63,8 @@ class Navegador {
   }
 
   constructor(processo, perfil) {
-    Object.assign(this, {processo, perfil, proximo: 1, pendentes: new Map(), erros: []});
+    Object.assign(this, {processo, perfil, proximo: 1, pendentes: new Map(), erros: [],
+                         dedos: new Map()});
     let resto = '';
     processo.stdio[4].setEncoding('utf8');
     processo.stdio[4].on('data', (dados) => {
@@ -134,13 +135,15 @@ class Navegador {
     }
   }
 
+  async esperaQuadros(n = QUADROS_POR_TECLA) {
+    const quadros = () => this.avalia('Module.quadros || 0');
+    const alvo = (await quadros()) + n;
+    await esperaAte(async () => (await quadros()) >= alvo, 10000, 'frames');
+  }
+
   // Without frames to come after it (the key that quits), the release is not waited on.
   async aperta(tecla, vezes = 1, haQuadrosDepois = true) {
-    const quadros = () => this.avalia('Module.quadros || 0');
-    const esperaQuadros = async () => {
-      const alvo = (await quadros()) + QUADROS_POR_TECLA;
-      await esperaAte(async () => (await quadros()) >= alvo, 10000, 'frames');
-    };
+    const esperaQuadros = () => this.esperaQuadros();
     const [key, code, windowsVirtualKeyCode] = TECLAS[tecla];
     const evento = (type) => this.envia('Input.dispatchKeyEvent', {
       type, key, code, windowsVirtualKeyCode, location: key === 'Control' ? 1 : 0});
@@ -150,6 +153,41 @@ class Navegador {
       await evento('keyUp');
       if (haQuadrosDepois) await esperaQuadros();
     }
+  }
+
+  // A phone: a touch screen of largura x altura CSS pixels, no keyboard.
+  async telefone(largura, altura) {
+    await this.envia('Emulation.setDeviceMetricsOverride',
+                     {width: largura, height: altura, deviceScaleFactor: 1, mobile: true});
+    await this.envia('Emulation.setTouchEmulationEnabled', {enabled: true, maxTouchPoints: 5});
+  }
+
+  // Finger id goes down at (x, y) in CSS pixels, or moves there, with every finger still down
+  // in the event, as a touch screen reports them; tira lifts it. Each waits out a few frames.
+  async dedo(id, x, y) {
+    const type = this.dedos.has(id) ? 'touchMove' : 'touchStart';
+    this.dedos.set(id, {x, y, id});
+    await this.envia('Input.dispatchTouchEvent', {type, touchPoints: [...this.dedos.values()]});
+    await this.esperaQuadros();
+  }
+
+  // chromium's end lists the fingers lifted.
+  async tira(id) {
+    const dedo = this.dedos.get(id);
+    this.dedos.delete(id);
+    await this.envia('Input.dispatchTouchEvent', {type: 'touchEnd', touchPoints: [dedo]});
+    await this.esperaQuadros();
+  }
+
+  async toca(x, y) {
+    await this.dedo(0, x, y);
+    await this.tira(0);
+  }
+
+  // The page as it shows, as a PNG file.
+  async fotografa(arquivo) {
+    const {data} = await this.envia('Page.captureScreenshot', {format: 'png'});
+    fs.writeFileSync(arquivo, Buffer.from(data, 'base64'));
   }
 
   estadoSom() {
