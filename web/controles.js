@@ -71,7 +71,7 @@
     corpo.classList.toggle('toque', sim);
     mostra.textContent = sim ? 'Hide touch controls' : 'Show touch controls';
     var ajudaNaTela = !estado.textContent || estado.textContent === window.AJUDA;
-    window.AJUDA = sim ? AJUDA_TOQUE : AJUDA_TECLADO;
+    window.AJUDA = dedo.matches ? AJUDA_TOQUE : AJUDA_TECLADO;
     if (ajudaNaTela && estado.textContent) estado.textContent = window.AJUDA;
     ajusta();
   }

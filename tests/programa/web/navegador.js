@@ -21,6 +21,27 @@ const TIPOS = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'applica
 
 const espera = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
+// The canvas read back: {w, h, px}. The native screen has 16-bit pixels, so a colour there may
+// lie up to 7 from the page's 8-bit one; rectangles are {x, y, w, h}, in game pixels.
+const TOLERANCIA = 8;
+const cor = (t, x, y) => [...t.px.subarray((y * t.w + x) * 3, (y * t.w + x) * 3 + 3)];
+const perto = (a, b) => a.every((v, k) => Math.abs(v - b[k]) <= TOLERANCIA);
+const dentro = (x, y, r) => x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
+function* pontos(r, fora = []) {
+  for (let y = r.y; y < r.y + r.h; ++y)
+    for (let x = r.x; x < r.x + r.w; ++x)
+      if (!fora.some((e) => dentro(x, y, e))) yield [x, y];
+}
+// Cell i of the board, in reading order.
+const celula = (i) => ({x: 80 + (i % 4) * 60, y: Math.floor(i / 4) * 60, w: 60, h: 60});
+
+// Each check printed; the failed ones make the drive fail.
+const falhas = [];
+function confere(oQue, ok, detalhe = '') {
+  console.log((ok ? 'ok   ' : 'FAIL ') + oQue + (detalhe ? ': ' + detalhe : ''));
+  if (!ok) falhas.push(oQue);
+}
+
 async function esperaAte(condicao, limiteMs, oQue) {
   for (const fim = Date.now() + limiteMs; ; await espera(50)) {
     const valor = await condicao();
@@ -203,4 +224,23 @@ class Navegador {
   }
 }
 
-module.exports = {Navegador, abreServidor, espera, esperaAte, LARGURA, ALTURA};
+// Serves the site, drives a fresh browser through percorre(navegador, url), and exits with 0
+// when every check passed.
+function roda(site, nome, saida, percorre) {
+  (async () => {
+    const servidor = await abreServidor(site), n = await Navegador.abre();
+    try {
+      await percorre(n, servidor.url);
+    } finally {
+      await n.fecha();
+      servidor.fecha();
+    }
+    console.log(`${falhas.length ? falhas.length + ' check(s) failed' : nome + ' passed'}; frames in ${saida}`);
+    process.exit(falhas.length ? 1 : 0);
+  })().catch((e) => {
+    console.error(nome + ' stopped: ' + (e.stack || e));
+    process.exit(1);
+  });
+}
+
+module.exports = {confere, roda, espera, esperaAte, cor, perto, pontos, celula, LARGURA, ALTURA};
