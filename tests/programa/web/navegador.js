@@ -243,4 +243,5 @@ function roda(site, nome, saida, percorre) {
   });
 }
 
-module.exports = {confere, roda, espera, esperaAte, cor, perto, pontos, celula, LARGURA, ALTURA};
+module.exports = {Navegador, abreServidor, confere, roda, espera, esperaAte, cor, perto, pontos, celula,
+                  LARGURA, ALTURA};

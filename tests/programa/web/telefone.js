@@ -25,12 +25,13 @@ const pausa = (t) => conta(t, 0, 0, 80, 40, [0, 255, 0]) > 10 && conta(t, 80, 0,
 const creditos = (t) => conta(t, 50, 10, 200, 13, [255, 255, 0]) > 50;
 // The darkest cell holds the hole.
 function buraco(t) {
-  const luz = [...Array(16).keys()].map((c) => [...pontos(celula(c))].reduce((s, [x, y]) => s + cor(t, x, y).reduce((a, b) => a + b), 0));
+  const luz = [...Array(16).keys()].map((c) =>
+    [...pontos(celula(c))].reduce((s, [x, y]) => s + cor(t, x, y).reduce((a, b) => a + b), 0));
   return luz.indexOf(Math.min(...luz));
 }
 
 roda(site, 'phone test', saida, async (n, url) => {
-  const caixas = () => n.avalia(`[document.getElementById('canvas'), ...document.querySelectorAll('[data-tecla]')].map((e) => {
+  const caixas = () => n.avalia(`[canvas, ...document.querySelectorAll('[data-tecla]')].map((e) => {
       const {x, y, width: w, height: h} = e.getBoundingClientRect();
       return {tecla: e.dataset.tecla, rotulo: e.getAttribute('aria-label'), x, y, w, h}; })`);
   const centro = async (tecla) => {
