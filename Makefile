@@ -104,9 +104,10 @@ web-serve: web
 	@echo "Corvela: http://127.0.0.1:$(WEB_PORTA)/  (Ctrl+C stops the server)"
 	cd $(WEB_BUILD)/site && python3 -m http.server $(WEB_PORTA) --bind 127.0.0.1
 
-# Plays the page in headless chromium against frames the native build draws.
+# Plays the page in headless chromium against frames the native build draws, then as a phone.
 web-test: web build
 	$(NODE_WEB) node tests/programa/web/percurso.js $(WEB_BUILD)/site $(BUILD)
+	$(NODE_WEB) node tests/programa/web/telefone.js $(WEB_BUILD)/site
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD) $(SAN_BUILD) build-porta $(WEB_BUILD)

@@ -15,13 +15,15 @@ const struct {
 
 // The controller's default bindings: (logical number, controller input). Button numbers
 // differ between pads: 0 and 1 are the two main face buttons on most; 6 and 7 are select and
-// start on many, 8 and 9 on others.
+// start on many, 8 and 9 on others; 12 to 15 are the D-pad (up, down, left, right) where it
+// comes as buttons, as in a browser's standard layout.
 const struct {
     unsigned char codInt;
     int codControle;
 } CONTROLE_PADRAO[] = {
     {0, CEvento::CONTROLE_CIMA}, {1, CEvento::CONTROLE_BAIXO}, {2, CEvento::CONTROLE_DIREITA},
     {3, CEvento::CONTROLE_ESQUERDA}, {4, 0}, {5, 1}, {6, 2}, {6, 6}, {6, 8}, {7, 7}, {7, 9},
+    {0, 12}, {1, 13}, {3, 14}, {2, 15},
 };
 
 // One bit per direction code, from CONTROLE_CIMA.

@@ -49,7 +49,8 @@ public:
     bool carregaConfigTeclas(const std::string& nome);
 
     // Replaces the controller's bindings with the defaults: the directions on 0 to 3,
-    // button 0 on 4 (action), 1 on 5 (back), 2, 6 and 8 on 6 (numbers), 7 and 9 on 7 (pause).
+    // button 0 on 4 (action), 1 on 5 (back), 2, 6 and 8 on 6 (numbers), 7 and 9 on 7 (pause),
+    // and buttons 12 to 15 as up, down, left and right.
     void carregaConfigControlePadrao();
     // Opens the first controller, if one is plugged in; false when there is none. Its events
     // reach the queue from then on. SDL_Quit closes it.

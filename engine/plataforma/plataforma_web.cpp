@@ -1,8 +1,10 @@
 // plataforma, browser side (emscripten's SDL 1.2 layer): black from the screen's RGBA
 // format, display format with alpha, colour keys as transparent pixels, the .fon drawn by
 // CFonteBitmap and other fonts registered as web fonts, SDL 1.2 key numbers translated,
-// media read through the engine's own file stream and loaded by path, and the main loop
-// driven by the page. Depends on emscripten, CFonteBitmap, CProjeto, CRelogio.
+// media read through the engine's own file stream and loaded by path, the main loop
+// driven by the page, the page's controller looked for until one shows, and the page's
+// on-screen buttons given to the game as keys (corvela_tecla). Depends on emscripten,
+// CFonteBitmap, CEvento, CProjeto, CRelogio.
 #include "engine/plataforma/plataforma.h"
 
 #include <emscripten.h>
@@ -14,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/CEvento.h"
 #include "engine/core/CProjeto.h"
 #include "engine/core/CRelogio.h"
 #include "engine/media/CFonteBitmap.h"
@@ -126,7 +129,11 @@ struct Laco {
     CProjeto* projeto = nullptr;
     Uint32 fimUltimo = 0;
     unsigned quadros = 0;
+    bool controle = false;  // the first controller is open
 };
+
+// Frames between two looks for a controller, about half a second.
+const unsigned QUADROS_POR_BUSCA = 15;
 
 Laco laco;
 
@@ -150,6 +157,13 @@ void quadro()
                                         static_cast<int>(minimo - (agora - laco.fimUltimo)));
         return;
     }
+    // A page is shown a controller only after its first button press, so the first one is
+    // looked for until it shows. The browser's SDL reads the pads into its queue only when
+    // SDL_Init was given the joystick flag, which the video's start leaves out: read here.
+    if (laco.controle)
+        SDL_JoystickUpdate();
+    else if (laco.quadros % QUADROS_POR_BUSCA == 0)
+        laco.controle = projeto.retornaEvento()->abreControle();
     projeto.executaQuadro();
     laco.fimUltimo = SDL_GetTicks();
     // The page learns of the first frame, and counts them (its tests wait on the count).
@@ -306,3 +320,14 @@ void rodaLaco(CProjeto& projeto)
 }
 
 }  // namespace plataforma
+
+// The page's on-screen buttons: an SDL 1.2 key going down (desce not 0) or up, queued as the
+// keyboard's own would be, so the bindings and the hold-and-release rules stay the game's.
+extern "C" EMSCRIPTEN_KEEPALIVE void corvela_tecla(int sdl12, int desce)
+{
+    SDL_Event ev{};
+    ev.type = desce != 0 ? SDL_KEYDOWN : SDL_KEYUP;
+    ev.key.state = desce != 0 ? SDL_PRESSED : SDL_RELEASED;
+    ev.key.keysym.sym = static_cast<SDL_Keycode>(plataforma::teclaSDL12(sdl12));
+    SDL_PushEvent(&ev);
+}

@@ -89,6 +89,7 @@ TEST(Evento, ControleComoTeclasEPonteiroEmPixelsDaTela)
         {{{SDL_JOYBUTTONUP, 0, 0}, {SDL_JOYBUTTONDOWN, 1, 0}, {SDL_JOYBUTTONDOWN, 8, 0}},
          "4S 5DA 6DA "},
         {{{SDL_JOYBUTTONDOWN, 9, 0}, {SDL_JOYBUTTONDOWN, 4, 0}}, "5A 6A 7DA "},
+        {{{SDL_JOYBUTTONDOWN, 15, 0}, {SDL_JOYBUTTONDOWN, 12, 0}}, "0DA 2DA 5A 6A 7A "},  // D-pad
     };
     for (const auto& [eventos, esperados] : passos) {
         for (const auto& [tipo, valor, eixo] : eventos)

@@ -1,7 +1,7 @@
 // navegador: the built site served on 127.0.0.1, and one page of it in headless chromium driven
-// over the DevTools protocol on a pipe: keys pressed as a player presses them, the game's
-// canvas read back, the music's state, and what the console reports as an error. Depends on
-// node alone.
+// over the DevTools protocol on a pipe: keys pressed and fingers put down as a player does, the
+// game's canvas read back, the music's state, and what the console reports as an error.
+// Depends on node alone.
 'use strict';
 
 const {spawn} = require('child_process');
@@ -20,6 +20,27 @@ const QUADROS_POR_TECLA = 2;
 const TIPOS = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm'};
 
 const espera = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// The canvas read back: {w, h, px}. The native screen has 16-bit pixels, so a colour there may
+// lie up to 7 from the page's 8-bit one; rectangles are {x, y, w, h}, in game pixels.
+const TOLERANCIA = 8;
+const cor = (t, x, y) => [...t.px.subarray((y * t.w + x) * 3, (y * t.w + x) * 3 + 3)];
+const perto = (a, b) => a.every((v, k) => Math.abs(v - b[k]) <= TOLERANCIA);
+const dentro = (x, y, r) => x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
+function* pontos(r, fora = []) {
+  for (let y = r.y; y < r.y + r.h; ++y)
+    for (let x = r.x; x < r.x + r.w; ++x)
+      if (!fora.some((e) => dentro(x, y, e))) yield [x, y];
+}
+// Cell i of the board, in reading order.
+const celula = (i) => ({x: 80 + (i % 4) * 60, y: Math.floor(i / 4) * 60, w: 60, h: 60});
+
+// Each check printed; the failed ones make the drive fail.
+const falhas = [];
+function confere(oQue, ok, detalhe = '') {
+  console.log((ok ? 'ok   ' : 'FAIL ') + oQue + (detalhe ? ': ' + detalhe : ''));
+  if (!ok) falhas.push(oQue);
+}
 
 async function esperaAte(condicao, limiteMs, oQue) {
   for (const fim = Date.now() + limiteMs; ; await espera(50)) {
@@ -63,7 +84,8 @@ class Navegador {
   }
 
   constructor(processo, perfil) {
-    Object.assign(this, {processo, perfil, proximo: 1, pendentes: new Map(), erros: []});
+    Object.assign(this, {processo, perfil, proximo: 1, pendentes: new Map(), erros: [],
+                         dedos: new Map()});
     let resto = '';
     processo.stdio[4].setEncoding('utf8');
     processo.stdio[4].on('data', (dados) => {
@@ -134,13 +156,15 @@ class Navegador {
     }
   }
 
+  async esperaQuadros(n = QUADROS_POR_TECLA) {
+    const quadros = () => this.avalia('Module.quadros || 0');
+    const alvo = (await quadros()) + n;
+    await esperaAte(async () => (await quadros()) >= alvo, 10000, 'frames');
+  }
+
   // Without frames to come after it (the key that quits), the release is not waited on.
   async aperta(tecla, vezes = 1, haQuadrosDepois = true) {
-    const quadros = () => this.avalia('Module.quadros || 0');
-    const esperaQuadros = async () => {
-      const alvo = (await quadros()) + QUADROS_POR_TECLA;
-      await esperaAte(async () => (await quadros()) >= alvo, 10000, 'frames');
-    };
+    const esperaQuadros = () => this.esperaQuadros();
     const [key, code, windowsVirtualKeyCode] = TECLAS[tecla];
     const evento = (type) => this.envia('Input.dispatchKeyEvent', {
       type, key, code, windowsVirtualKeyCode, location: key === 'Control' ? 1 : 0});
@@ -150,6 +174,41 @@ class Navegador {
       await evento('keyUp');
       if (haQuadrosDepois) await esperaQuadros();
     }
+  }
+
+  // A phone: a touch screen of largura x altura CSS pixels, no keyboard.
+  async telefone(largura, altura) {
+    await this.envia('Emulation.setDeviceMetricsOverride',
+                     {width: largura, height: altura, deviceScaleFactor: 1, mobile: true});
+    await this.envia('Emulation.setTouchEmulationEnabled', {enabled: true, maxTouchPoints: 5});
+  }
+
+  // Finger id goes down at (x, y) in CSS pixels, or moves there, with every finger still down
+  // in the event, as a touch screen reports them; tira lifts it. Each waits out a few frames.
+  async dedo(id, x, y) {
+    const type = this.dedos.has(id) ? 'touchMove' : 'touchStart';
+    this.dedos.set(id, {x, y, id});
+    await this.envia('Input.dispatchTouchEvent', {type, touchPoints: [...this.dedos.values()]});
+    await this.esperaQuadros();
+  }
+
+  // chromium's end lists the fingers lifted.
+  async tira(id) {
+    const dedo = this.dedos.get(id);
+    this.dedos.delete(id);
+    await this.envia('Input.dispatchTouchEvent', {type: 'touchEnd', touchPoints: [dedo]});
+    await this.esperaQuadros();
+  }
+
+  async toca(x, y) {
+    await this.dedo(0, x, y);
+    await this.tira(0);
+  }
+
+  // The page as it shows, as a PNG file.
+  async fotografa(arquivo) {
+    const {data} = await this.envia('Page.captureScreenshot', {format: 'png'});
+    fs.writeFileSync(arquivo, Buffer.from(data, 'base64'));
   }
 
   estadoSom() {
@@ -165,4 +224,24 @@ class Navegador {
   }
 }
 
-module.exports = {Navegador, abreServidor, espera, esperaAte, LARGURA, ALTURA};
+// Serves the site, drives a fresh browser through percorre(navegador, url), and exits with 0
+// when every check passed.
+function roda(site, nome, saida, percorre) {
+  (async () => {
+    const servidor = await abreServidor(site), n = await Navegador.abre();
+    try {
+      await percorre(n, servidor.url);
+    } finally {
+      await n.fecha();
+      servidor.fecha();
+    }
+    console.log(`${falhas.length ? falhas.length + ' check(s) failed' : nome + ' passed'}; frames in ${saida}`);
+    process.exit(falhas.length ? 1 : 0);
+  })().catch((e) => {
+    console.error(nome + ' stopped: ' + (e.stack || e));
+    process.exit(1);
+  });
+}
+
+module.exports = {Navegador, abreServidor, confere, roda, espera, esperaAte, cor, perto, pontos, celula,
+                  LARGURA, ALTURA};

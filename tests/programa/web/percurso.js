@@ -11,7 +11,7 @@
 const {execFileSync} = require('child_process');
 const fs = require('fs');
 const path = require('path');
-const {Navegador, abreServidor, espera, esperaAte, LARGURA, ALTURA} = require('./navegador');
+const {confere, roda, espera, esperaAte, cor, perto, pontos, celula, LARGURA, ALTURA} = require('./navegador');
 
 const [site, buildNativo] = process.argv.slice(2);
 if (!site || !buildNativo) throw new Error('usage: node percurso.js <site folder> <native build folder>');
@@ -19,29 +19,11 @@ const saida = path.resolve(site, '..', 'percurso');
 fs.rmSync(saida, {recursive: true, force: true});
 fs.mkdirSync(path.join(saida, 'referencia'), {recursive: true});
 
-const falhas = [];
-function confere(oQue, ok, detalhe = '') {
-  console.log((ok ? 'ok   ' : 'FAIL ') + oQue + (detalhe ? ': ' + detalhe : ''));
-  if (!ok) falhas.push(oQue);
-}
-
-// The native screen has 16-bit pixels: a colour there may lie up to 7 from the page's 8-bit one.
-const TOLERANCIA = 8;
 const MAGENTA = [255, 0, 255], CINZA = [50, 50, 50];
 const inteira = {x: 0, y: 0, w: LARGURA, h: ALTURA};
 // The menu's five rows (x = 80, y = 70 + 30 i), with room for the line height that differs
 // between the browser's font drawing and SDL_ttf's.
 const faixas = [0, 1, 2, 3, 4].map((i) => ({x: 74, y: 66 + 30 * i, w: 246, h: 30}));
-const celula = (i) => ({x: 80 + (i % 4) * 60, y: Math.floor(i / 4) * 60, w: 60, h: 60});
-
-const cor = (t, x, y) => [...t.px.subarray((y * t.w + x) * 3, (y * t.w + x) * 3 + 3)];
-const perto = (a, b) => a.every((v, k) => Math.abs(v - b[k]) <= TOLERANCIA);
-const dentro = (x, y, r) => x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
-function* pontos(r, fora = []) {
-  for (let y = r.y; y < r.y + r.h; ++y)
-    for (let x = r.x; x < r.x + r.w; ++x)
-      if (!fora.some((e) => dentro(x, y, e))) yield [x, y];
-}
 
 function lePpm(arquivo) {
   const dados = fs.readFileSync(arquivo);
@@ -151,17 +133,4 @@ async function percorre(n, url) {
               `the drive took ${((Date.now() - inicio) / 1000).toFixed(1)} s`);
 }
 
-(async () => {
-  const servidor = await abreServidor(site), n = await Navegador.abre();
-  try {
-    await percorre(n, servidor.url);
-  } finally {
-    await n.fecha();
-    servidor.fecha();
-  }
-  console.log(`${falhas.length ? falhas.length + ' check(s) failed' : 'browser test passed'}; frames in ${saida}`);
-  process.exit(falhas.length ? 1 : 0);
-})().catch((e) => {
-  console.error('browser test stopped: ' + (e.stack || e));
-  process.exit(1);
-});
+roda(site, 'browser test', saida, percorre);
