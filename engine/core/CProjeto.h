@@ -34,8 +34,7 @@ public:
 
     // One frame of the main loop: input, clear, the module's ciclo, flip, the clock, then a
     // module switch if one was requested (held while plataforma::dadosProntos says the files
-    // are not all in yet); after a SIGINT or SIGTERM, termina. A module must
-    // be active.
+    // are not all in yet); after a SIGINT or SIGTERM, termina. A module must be active.
     void executaQuadro();
 
     CEvento* retornaEvento() { return &evento; }

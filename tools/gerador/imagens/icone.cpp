@@ -85,7 +85,9 @@ std::vector<unsigned char> desenhaIcone(int lado)
 
 namespace {
 
-// The rounded frame's farthest point lies 0.63 of the icon's side from its centre.
+// A launcher may cut a maskable icon down to a circle of 0.4 of its side around the centre; the
+// rounded frame's corners lie 0.63 of the icon's own side from its centre, so at 0.62 of the
+// side they stay inside.
 constexpr double FRACAO_MASCARAVEL = 0.62;
 
 std::vector<unsigned char> desenhaMascaravel(int lado)
@@ -123,8 +125,8 @@ bool geraIconesPagina(const std::string& raiz)
     bool ok = true;
     for (const auto& i : ICONES) {
         const std::string caminho = raiz + "/" + i.nome;
-        if (!salvaPngRgba(i.lado, i.lado, i.mascaravel ? desenhaMascaravel(i.lado) : desenhaIcone(i.lado),
-                          caminho)) {
+        const auto rgba = i.mascaravel ? desenhaMascaravel(i.lado) : desenhaIcone(i.lado);
+        if (!salvaPngRgba(i.lado, i.lado, rgba, caminho)) {
             std::fprintf(stderr, "icones: %s\n", caminho.c_str());
             ok = false;
         }
