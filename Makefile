@@ -93,9 +93,14 @@ porta:
 web-deps:
 	@tools/dependencias-web.sh
 
-# The static folder: index.html, corvela.js, corvela.wasm and corvela.data (all of data/).
-web: web-deps
-	$(NODE_WEB) emcmake cmake -S web -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release
+# The static folder: index.html, corvela.js, corvela.wasm and corvela.data (the intro's files),
+# corvela-resto.js and .data (the rest of data/), the manifest, its icons (drawn by the native
+# corvela-dados) and the service worker.
+web: web-deps deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS) --target corvela-dados
+	$(NODE_WEB) emcmake cmake -S web -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release \
+	  -DCORVELA_DADOS=$(CURDIR)/$(BUILD)/tools/corvela-dados
 	$(NODE_WEB) cmake --build $(WEB_BUILD) -j$(JOBS)
 	@du -sh $(WEB_BUILD)/site
 
@@ -108,6 +113,7 @@ web-serve: web
 web-test: web build
 	$(NODE_WEB) node tests/programa/web/percurso.js $(WEB_BUILD)/site $(BUILD)
 	$(NODE_WEB) node tests/programa/web/telefone.js $(WEB_BUILD)/site
+	$(NODE_WEB) node tests/programa/web/offline.js $(WEB_BUILD)/site
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD) $(SAN_BUILD) build-porta $(WEB_BUILD)

@@ -35,7 +35,9 @@ void CProjeto::executaQuadro()
     moduloAtual->ciclo();
     video.apresenta();
     relogio.atualiza();
-    if (proxModulo != -1)
+    // In the browser the first screen may come before the rest of data/: the request stands,
+    // and is met in the first frame after the files are in.
+    if (proxModulo != -1 && plataforma::dadosProntos())
         carregaModuloMem();
     // SIGINT or SIGTERM: stop after this frame, as the Quit row does.
     if (paradaPedida())

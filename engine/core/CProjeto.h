@@ -33,8 +33,8 @@ public:
     void termina() { executando = false; }
 
     // One frame of the main loop: input, clear, the module's ciclo, flip, the clock, then a
-    // module switch if one was requested; after a SIGINT or SIGTERM, termina. A module must
-    // be active.
+    // module switch if one was requested (held while plataforma::dadosProntos says the files
+    // are not all in yet); after a SIGINT or SIGTERM, termina. A module must be active.
     void executaQuadro();
 
     CEvento* retornaEvento() { return &evento; }

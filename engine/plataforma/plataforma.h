@@ -67,6 +67,10 @@ void fechaFonte(TTF_Font* fonte);
 // background goes with the copy (its pixel formats carry no key colour).
 SDL_Surface* desenhoNoFormato(SDL_Surface* desenho, SDL_PixelFormat* formato);
 
+// Whether every file of data/ can be read. Native: always. Browser: the intro's files come with
+// the game, the rest while the intro plays; the project holds a change of module until then.
+bool dadosProntos();
+
 // The key of a settings file, an SDL 1.2 key number, as this platform's SDL reports it.
 // Native: unchanged.
 int teclaSDL12(int codigo);

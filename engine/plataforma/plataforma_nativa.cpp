@@ -152,6 +152,11 @@ void fechaFonte(TTF_Font* fonte)
     TTF_CloseFont(fonte);
 }
 
+bool dadosProntos()
+{
+    return true;
+}
+
 int teclaSDL12(int codigo)
 {
     return codigo;

@@ -286,6 +286,15 @@ void fechaFonte(TTF_Font* fonte)
         TTF_CloseFont(fonte);
 }
 
+bool dadosProntos()
+{
+    // Set by the page's loader of the rest (resto.js), never cleared.
+    static bool prontos = false;
+    if (!prontos)
+        prontos = EM_ASM_INT({ return Module.restoPronto ? 1 : 0; }) != 0;
+    return prontos;
+}
+
 int teclaSDL12(int codigo)
 {
     for (const auto& tecla : TECLAS) {

@@ -4,7 +4,9 @@
 // With no part named, every part is written. The fonts part also writes arialbd.ttf and its
 // licence into the data directory's parent, the directory the game runs from.
 // corvela-dados <folder> icones writes the desktop icons instead, as a hicolor theme folder
-// (<folder>/<N>x<N>/apps/corvela.png); they are not part of data/.
+// (<folder>/<N>x<N>/apps/corvela.png); they are not part of data/. corvela-dados <folder> pagina
+// writes the web page's icons into the folder (icone-192.png, icone-512.png,
+// icone-mascaravel.png).
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -58,7 +60,7 @@ int main(int argc, char** argv)
     if (argc < 2) {
         std::fprintf(stderr,
                      "uso: %s <diretorio data> [imagens] [fontes] [musicas] [sons]\n"
-                     "     %s <diretorio> icones\n",
+                     "     %s <diretorio> icones|pagina\n",
                      argv[0], argv[0]);
         return 2;
     }
@@ -69,6 +71,8 @@ int main(int argc, char** argv)
     }
     if (argc == 3 && std::strcmp(argv[2], "icones") == 0)
         return geraIcones(raiz) ? 0 : 1;
+    if (argc == 3 && std::strcmp(argv[2], "pagina") == 0)
+        return geraIconesPagina(raiz) ? 0 : 1;
     int falhas = 0;
     for (const Parte& parte : PARTES) {
         if (!pedida(parte, argc, argv))

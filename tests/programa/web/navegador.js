@@ -17,7 +17,8 @@ const TECLAS = {cima: ['ArrowUp', 'ArrowUp', 38], baixo: ['ArrowDown', 'ArrowDow
 // A key is held for this many of the game's frames and left up as long, so the game sees it
 // go down in one frame and up in a later one, however slow the machine.
 const QUADROS_POR_TECLA = 2;
-const TIPOS = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm'};
+const TIPOS = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+               '.png': 'image/png', '.webmanifest': 'application/manifest+json'};
 
 const espera = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 

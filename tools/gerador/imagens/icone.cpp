@@ -83,6 +83,57 @@ std::vector<unsigned char> desenhaIcone(int lado)
     return rgba;
 }
 
+namespace {
+
+// A launcher may cut a maskable icon down to a circle of 0.4 of its side around the centre; the
+// rounded frame's corners lie 0.63 of the icon's own side from its centre, so at 0.62 of the
+// side they stay inside.
+constexpr double FRACAO_MASCARAVEL = 0.62;
+
+std::vector<unsigned char> desenhaMascaravel(int lado)
+{
+    const int interno = static_cast<int>(std::lround(lado * FRACAO_MASCARAVEL));
+    const int margem = (lado - interno) / 2;
+    const std::vector<unsigned char> icone = desenhaIcone(interno);
+    std::vector<unsigned char> rgba;
+    rgba.reserve(static_cast<size_t>(lado) * lado * 4);
+    for (int y = 0; y < lado; ++y) {
+        for (int x = 0; x < lado; ++x) {
+            const int u = x - margem, v = y - margem;
+            Cor c = MOLDURA;
+            if (u >= 0 && v >= 0 && u < interno && v < interno) {
+                const unsigned char* p = &icone[(static_cast<size_t>(v) * interno + u) * 4];
+                c = mistura(MOLDURA, rgb(p[0], p[1], p[2]), p[3] / 255.0);
+            }
+            rgba.insert(rgba.end(), {byte(c.r), byte(c.g), byte(c.b), 255});
+        }
+    }
+    return rgba;
+}
+
+}  // namespace
+
+bool geraIconesPagina(const std::string& raiz)
+{
+    const struct {
+        const char* nome;
+        int lado;
+        bool mascaravel;
+    } ICONES[] = {{"icone-192.png", 192, false},
+                  {"icone-512.png", 512, false},
+                  {"icone-mascaravel.png", 512, true}};
+    bool ok = true;
+    for (const auto& i : ICONES) {
+        const std::string caminho = raiz + "/" + i.nome;
+        const auto rgba = i.mascaravel ? desenhaMascaravel(i.lado) : desenhaIcone(i.lado);
+        if (!salvaPngRgba(i.lado, i.lado, rgba, caminho)) {
+            std::fprintf(stderr, "icones: %s\n", caminho.c_str());
+            ok = false;
+        }
+    }
+    return ok;
+}
+
 bool geraIcones(const std::string& raiz)
 {
     bool ok = true;

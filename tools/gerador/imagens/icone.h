@@ -16,4 +16,9 @@ std::vector<unsigned char> desenhaIcone(int lado);
 // Same inputs, same bytes. Prints what failed to standard error and returns false.
 bool geraIcones(const std::string& raiz);
 
+// The web page's icons: raiz/icone-192.png, raiz/icone-512.png and raiz/icone-mascaravel.png,
+// 512 pixels of the frame's colour to the edges with the icon in the middle, small enough
+// that any shape a launcher cuts it to (a circle of 80% of the side at least) keeps the board.
+bool geraIconesPagina(const std::string& raiz);
+
 #endif
