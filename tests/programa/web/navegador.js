@@ -225,18 +225,19 @@ class Navegador {
   }
 }
 
-// Serves the site, drives a fresh browser through percorre(navegador, url), and exits with 0
-// when every check passed.
+// Serves the site, drives a fresh browser through percorre(navegador, url, servidor), and exits
+// with 0 when every check passed.
 function roda(site, nome, saida, percorre) {
   (async () => {
     const servidor = await abreServidor(site), n = await Navegador.abre();
     try {
-      await percorre(n, servidor.url);
+      await percorre(n, servidor.url, servidor);
     } finally {
       await n.fecha();
       servidor.fecha();
     }
-    console.log(`${falhas.length ? falhas.length + ' check(s) failed' : nome + ' passed'}; frames in ${saida}`);
+    console.log((falhas.length ? falhas.length + ' check(s) failed' : nome + ' passed') +
+                (saida ? '; frames in ' + saida : ''));
     process.exit(falhas.length ? 1 : 0);
   })().catch((e) => {
     console.error(nome + ' stopped: ' + (e.stack || e));

@@ -10,14 +10,9 @@
 const {execFileSync} = require('child_process');
 const fs = require('fs');
 const path = require('path');
-const {Navegador, abreServidor, esperaAte} = require('./navegador');
+const {confere, roda, esperaAte} = require('./navegador');
 
 const web = path.resolve(__dirname, '..', '..', '..', 'web');
-const falhas = [];
-function confere(oQue, ok, detalhe = '') {
-  console.log((ok ? 'ok   ' : 'FAIL ') + oQue + (detalhe ? ': ' + detalhe : ''));
-  if (!ok) falhas.push(oQue);
-}
 
 // The cache name and file list the build's script writes for a folder of one file.
 function nomeia(conteudo) {
@@ -36,14 +31,14 @@ const rede = (n, offline, bytesPorSegundo = -1) => n.envia('Network.emulateNetwo
 const MANIFESTO = 'Corvela Corvela . . standalone any #0a0ac8 #2c3a68 | icone-192.png 192x192 any 192x192 | ' +
     'icone-512.png 512x512 any 512x512 | icone-mascaravel.png 512x512 maskable 512x512';
 
-async function percorre(n, servidor) {
+roda(process.argv[2], 'offline test', '', async (n, url, servidor) => {
   const a = nomeia('abc'), b = nomeia('abd');
   confere('a changed byte, a new cache name', a !== b && a === nomeia('abc') &&
           a.endsWith(`'./', './corvela.data'`), a + ' / ' + b);
 
   await n.envia('Network.enable');
   await rede(n, false, 4e5);
-  const primeiro = await n.abrePagina(servidor.url);
+  const primeiro = await n.abrePagina(url);
   confere('at 400 kB/s, the intro draws before the rest of data/ is in',
           !(await n.avalia('Module.restoPronto')) && await intro(n), `first frame at ${primeiro.toFixed(0)} ms`);
   confere('a service worker takes the page once all is in', await esperaAte(
@@ -63,18 +58,8 @@ async function percorre(n, servidor) {
 
   await rede(n, true);
   servidor.fecha();
-  await n.abrePagina(servidor.url);
+  await n.abrePagina(url);
   confere('offline, the intro draws, then the menu', await intro(n) &&
           await esperaAte(async () => !(await intro(n)), 15000, 'the menu').catch(() => false));
   confere('the console stays free of errors', n.erros.length === 0, n.erros.slice(0, 5).join(' | '));
-}
-
-(async () => {
-  const servidor = await abreServidor(process.argv[2]), n = await Navegador.abre();
-  await percorre(n, servidor).finally(async () => { await n.fecha(); servidor.fecha(); });
-  console.log(falhas.length ? falhas.length + ' check(s) failed' : 'offline test passed');
-  process.exit(falhas.length ? 1 : 0);
-})().catch((e) => {
-  console.error('offline test stopped: ' + (e.stack || e));
-  process.exit(1);
 });
