@@ -29,6 +29,8 @@ inline std::ostream& operator<<(std::ostream& os, const Cor& c)
     return os << "(" << int(c.r) << "," << int(c.g) << "," << int(c.b) << ")";
 }
 struct Area { SDL_Rect r; Cor cor; };
+const Cor BRANCO = {255, 255, 255}, VERDE = {0, 255, 0}, VERMELHO = {255, 0, 0},
+          MAGENTA = {255, 0, 255}, AMARELO = {255, 255, 0};
 
 // A software surface filled with fundo: 565 at 16 bits, 888 at 24 and 32, and at 8 bits a
 // palette of greys, index i = (i, i, i).
@@ -83,6 +85,17 @@ inline int diferencas(SDL_Surface* a, SDL_Surface* b, int x = 0, int y = 0)
     return total;
 }
 
+// Writes a 24-bit w x h BMP in fundo with the areas painted over it.
+inline bool gravaBmp(const std::string& caminho, int w, int h, Cor fundo,
+                     const std::vector<Area>& areas = {})
+{
+    Superficie s = novaSuperficie(24, w, h);
+    SDL_FillRect(s.get(), nullptr, SDL_MapRGB(s->format, fundo.r, fundo.g, fundo.b));
+    for (Area a : areas)
+        SDL_FillRect(s.get(), &a.r, SDL_MapRGB(s->format, a.cor.r, a.cor.g, a.cor.b));
+    return SDL_SaveBMP(s.get(), caminho.c_str()) == 0;
+}
+
 class MidiaTeste : public ::testing::Test {
 protected:
     void SetUp() override
@@ -94,15 +107,11 @@ protected:
     }
     void TearDown() override { SDL_Quit(); }
 
-    // Writes a 24-bit w x h BMP in fundo with the areas painted over it; returns its path.
+    // gravaBmp's picture in the scratch directory; returns its path.
     std::string bmp(const std::string& nome, int w, int h, Cor fundo,
                     const std::vector<Area>& areas = {})
     {
-        Superficie s = novaSuperficie(24, w, h);
-        SDL_FillRect(s.get(), nullptr, SDL_MapRGB(s->format, fundo.r, fundo.g, fundo.b));
-        for (Area a : areas)
-            SDL_FillRect(s.get(), &a.r, SDL_MapRGB(s->format, a.cor.r, a.cor.g, a.cor.b));
-        EXPECT_EQ(SDL_SaveBMP(s.get(), temp.caminho(nome).c_str()), 0);
+        EXPECT_TRUE(gravaBmp(temp.caminho(nome), w, h, fundo, areas));
         return temp.caminho(nome);
     }
 

@@ -12,7 +12,6 @@
 namespace {
 
 const Cor AZUL = {10, 10, 200};
-const Cor BRANCO = {255, 255, 255};
 
 // The blue, logo frame `quadro` (none for -1) of the 201x81 sheet at (127, 80) at the fade's
 // last alpha, the text lines at (130, 160) and (130, 170) in white.

@@ -9,8 +9,6 @@
 
 namespace {
 
-const Cor AMARELO = {255, 255, 0};
-const Cor BRANCO = {255, 255, 255};
 const int X = 50, ALTURA_LINHA = 13;
 
 class CreditosTeste : public TelasTeste {

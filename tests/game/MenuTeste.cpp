@@ -2,13 +2,11 @@
 // colours, the choice on release, the stored difficulty, the idle return to the intro, Quit.
 #include <SDL_mixer.h>
 
-#include "engine/media/CSprite.h"
 #include "game/Menu.h"
 #include "tests/apoio/TelasTeste.h"
 
 namespace {
 
-const Cor MAGENTA = {255, 0, 255};
 const Cor CINZA = {50, 50, 50};
 const int X_LINHAS = 80, Y_LINHAS = 70, ESPACO = 30;
 
@@ -33,9 +31,6 @@ TEST_F(MenuTeste, NormalDestacadoSobreOTituloEMovimentoCircular)
     partida.entra(Corvela::MENU);
     quadros();
     EXPECT_EQ("gMggg", linhas());
-    CSprite titulo;  // drawn under the rows
-    EXPECT_TRUE(titulo.carregaImagem("data/gfx/title.bmp") &&
-                corEm(tela(), 300, 230) == corEm(titulo.retornaSuperficie(), 300, 230));
     // The highlighted row starts with "> " at x 80, the others with two blanks.
     EXPECT_GT(contaCor(tela(), X_LINHAS, Y_LINHAS + ESPACO, 12, ESPACO, MAGENTA), 0);
     EXPECT_EQ(0, contaCor(tela(), 0, 0, X_LINHAS, 240, MAGENTA));

@@ -10,6 +10,7 @@
 #include "engine/files/diretorio.h"
 #include "game/Tabuleiro.h"
 #include "tests/apoio/DadosProprios.h"
+#include "tests/apoio/MidiaTeste.h"
 
 using namespace testing::internal;
 namespace fs = std::filesystem;
@@ -35,13 +36,11 @@ protected:
     // A 240x240 picture in data/bg whose 16 frames have picture k's colours.
     void figura(const std::string& nome, int k)
     {
-        Superficie s = novaSuperficie(24, 240, 240);
-        for (int f = 0; f < 16; ++f) {
-            SDL_Rect r = {Sint16(f % 4 * LADO), Sint16(f / 4 * LADO), LADO, LADO};
-            const Cor c = corQuadro(k, f);
-            SDL_FillRect(s.get(), &r, SDL_MapRGB(s->format, c.r, c.g, c.b));
-        }
-        SDL_SaveBMP(s.get(), ("data/bg/" + nome).c_str());
+        std::vector<Area> quadros;
+        for (int f = 0; f < 16; ++f)
+            quadros.push_back(
+                {{Sint16(f % 4 * LADO), Sint16(f / 4 * LADO), LADO, LADO}, corQuadro(k, f)});
+        ASSERT_TRUE(gravaBmp("data/bg/" + nome, 240, 240, {}, quadros));
     }
     // The 4x4 board drawn on black: each cell from picture k's frame (tile - 1; the last for
     // the hole in the whole view), the hole sprite while playing, the cursor, the white
@@ -102,9 +101,9 @@ TEST_F(Exibicao, QuadrosBuracoCursorNumerosECelulasLisas)
 // game, round the list.
 TEST_F(Exibicao, ListaSoBmp240EmOrdemDoDiretorioEUmaFiguraPorVitoria)
 {
-    dados.figura("largo.bmp", 320, 240, {9, 9, 9});
-    dados.figura("alto.bmp", 240, 320, {9, 9, 9});
-    dados.figura("png.png", 240, 240, {9, 9, 9});  // a fine picture, but not by its name
+    gravaBmp("data/bg/largo.bmp", 320, 240, {9, 9, 9});
+    gravaBmp("data/bg/alto.bmp", 240, 320, {9, 9, 9});
+    gravaBmp("data/bg/png.png", 240, 240, {9, 9, 9});  // a fine picture, but not by its name
     std::ofstream("data/bg/quebrado.bmp") << "BM not really";
     Tabuleiro vazio;
     CaptureStderr();

@@ -27,7 +27,7 @@ namespace {
 
 namespace fs = std::filesystem;
 const int LADO_PECA = 60;  // a puzzle tile; a puzzle picture is 4 x 4 of them
-const Cor MAGENTA = {255, 0, 255}, CINZA = {102, 102, 102};
+const Cor CINZA = {102, 102, 102};
 
 int em565(Cor c) { return ((c.r >> 3) << 11) | ((c.g >> 2) << 5) | (c.b >> 3); }
 double luz(Cor c) { return 0.299 * c.r + 0.587 * c.g + 0.114 * c.b; }

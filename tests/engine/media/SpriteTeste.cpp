@@ -11,8 +11,6 @@
 using namespace testing::internal;
 using Sprite = MidiaTeste;
 
-static const Cor VERMELHO = {255, 0, 0}, VERDE = {0, 255, 0};
-
 TEST_F(Sprite, TamanhoRecortadoParcialEVazio)
 {
     CSprite s;

@@ -8,7 +8,7 @@
 #include "tests/apoio/MidiaTeste.h"
 
 static const int X = 16, Y = 20;  // where the texts are drawn
-static const SDL_Color BRANCO = {255, 255, 255, 0}, CIANO = {100, 255, 255, 0};
+static const SDL_Color BRANCA = {255, 255, 255, 0}, CIANA = {100, 255, 255, 0};
 
 using Palavras = std::vector<std::tuple<std::string, int, int>>;  // word, column, line
 
@@ -30,7 +30,7 @@ static Superficie referencia(int bpp, SDL_Color cor, const Palavras& palavras, i
 // An 80-pixel-wide text in the cell font; desenha draws it on a fresh black surface.
 class Texto : public MidiaTeste {
 protected:
-    Superficie desenha(const std::string& t, SDL_Color cor = BRANCO, int bpp = 16)
+    Superficie desenha(const std::string& t, SDL_Color cor = BRANCA, int bpp = 16)
     {
         Superficie s = novaSuperficie(bpp, 320, 240);
         texto.escreveTexto(t);
@@ -52,7 +52,7 @@ TEST_F(Texto, QuebraNaColunaExataEPalavrasGuardadasDesenhamComoNovas)
     };
     const int h = texto.retornaAlturaCaractere();
     for (const auto& [t, palavras] : CASOS)
-        EXPECT_EQ(0, diferencas(desenha(t).get(), referencia(16, BRANCO, palavras, h).get())) << t;
+        EXPECT_EQ(0, diferencas(desenha(t).get(), referencia(16, BRANCA, palavras, h).get())) << t;
     // Words are kept rendered between draws; every draw must still show exactly what a fresh
     // rendering shows, whatever changed since: the text, the colour, the target's format,
     // the font.
@@ -60,18 +60,18 @@ TEST_F(Texto, QuebraNaColunaExataEPalavrasGuardadasDesenhamComoNovas)
         return diferencas(desenha(t, cor, bpp).get(), referencia(bpp, cor, {{t, 0, 0}}).get());
     };
     const unsigned guardados = texto.totDesenhos();
-    EXPECT_EQ(0, diferem("Moves:41", CIANO, 16));
-    EXPECT_EQ(0, diferem("Moves:41", CIANO, 16)) << "drawn from what was kept";
+    EXPECT_EQ(0, diferem("Moves:41", CIANA, 16));
+    EXPECT_EQ(0, diferem("Moves:41", CIANA, 16)) << "drawn from what was kept";
     EXPECT_EQ(guardados + 1, texto.totDesenhos());
-    for (const auto& [cor, bpp] : {std::pair{CIANO, 16}, {BRANCO, 16}, {BRANCO, 32}, {BRANCO, 16}})
+    for (const auto& [cor, bpp] : {std::pair{CIANA, 16}, {BRANCA, 16}, {BRANCA, 32}, {BRANCA, 16}})
         EXPECT_EQ(0, diferem("Moves:42", cor, bpp)) << bpp;
     // The keeping is bounded, and a word pushed out is rendered again when it returns.
     for (int i = 0; i < 100; ++i)
         desenha(std::to_string(i));
     EXPECT_EQ(CTexto::DESENHOS_MAX, texto.totDesenhos());
-    EXPECT_EQ(0, diferem("Moves:41", CIANO, 16));
+    EXPECT_EQ(0, diferem("Moves:41", CIANA, 16));
     // Another font forgets every word drawn in the old one.
     ASSERT_TRUE(texto.inicializa(80, 240, "data/fonts/Sans Bold.ttf", 12));
     EXPECT_EQ(0u, texto.totDesenhos());
-    EXPECT_NE(0, diferem("Moves:41", CIANO, 16));
+    EXPECT_NE(0, diferem("Moves:41", CIANA, 16));
 }

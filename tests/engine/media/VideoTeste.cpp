@@ -22,10 +22,6 @@ TEST(Video, AbreOModoPedidoComSuasLinhas)
         const SDL_Surface* tela = video.retornaTela();
         EXPECT_TRUE(tela->w == 320 && tela->h == 240 && tela->format->BitsPerPixel == 16 &&
                     video.retornaFlags() == 0);
-        video.tituloJanela("SDL Corvela");
-        char* legenda = nullptr;
-        SDL_WM_GetCaption(&legenda, nullptr);
-        EXPECT_STREQ("SDL Corvela", legenda);
         ASSERT_TRUE(video.inicializa(320, 240, true, 16, "t"));
         EXPECT_TRUE(video.retornaFlags() == SDL_FULLSCREEN &&
                     (video.retornaTela()->flags & SDL_FULLSCREEN));
