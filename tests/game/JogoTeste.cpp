@@ -119,10 +119,10 @@ TEST_F(Jogando, CliqueMoveAPecaVizinhaDoBuracoESaiDoClear)
 {
     entra(9);
     tab().move(15);  // the hole at position 15, in the bottom row's third column
-    partida.clica(110, 90);
-    EXPECT_EQ(5u, tab().retornaSelecionado()) << "second row, first column";
+    partida.clica(80, 0);
+    EXPECT_EQ(1u, tab().retornaSelecionado()) << "the board's top left pixel";
     partida.clica(79, 100);
-    EXPECT_EQ(5u, tab().retornaSelecionado()) << "the panel";
+    EXPECT_EQ(1u, tab().retornaSelecionado()) << "the panel";
     partida.clica(230, 150);
     EXPECT_EQ(11u, tab().retornaSelecionado());
     partida.clica(230, 210);
@@ -132,7 +132,7 @@ TEST_F(Jogando, CliqueMoveAPecaVizinhaDoBuracoESaiDoClear)
     EXPECT_TRUE(jogo().retornaLimpo());
     EXPECT_EQ(3u, jogo().retornaMovimentos());
     projeto.dificuldade = Jogo::NORMAL;
-    partida.clica(110, 90);
+    partida.clica(110, 90);  // the second row's first cell
     EXPECT_FALSE(jogo().retornaLimpo());
     EXPECT_EQ(0u, tab().retornaSelecionado() + jogo().retornaMovimentos());
 }

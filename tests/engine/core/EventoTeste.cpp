@@ -9,21 +9,28 @@
 #include "engine/core/CEvento.h"
 #include "tests/apoio/Apoio.h"
 
+namespace {
+
+// The logical keys 0 to 9 with a state set, as "<key><D went down><A held><S went up> ".
+std::string estadosDe(const CEvento& evento)
+{
+    std::string texto;
+    for (unsigned char k = 0; k < 10; ++k) {
+        const std::string e = std::string(evento.desceu(k) ? "D" : "") +
+                              (evento.ativado(k) ? "A" : "") + (evento.subiu(k) ? "S" : "");
+        texto += e.empty() ? "" : std::to_string(k) + e + " ";
+    }
+    return texto;
+}
+
+}  // namespace
+
 TEST(Evento, EstadosQuadroAQuadroOUltimoEventoDaTeclaDecideAteOLimiteDeLigacoes)
 {
     ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
     CEvento evento;
     evento.carregaConfigTeclasPadrao();
-    // The logical keys 0 to 9 with a state set, as "<key><D went down><A held><S went up> ".
-    const auto estados = [&evento] {
-        std::string texto;
-        for (unsigned char k = 0; k < 10; ++k) {
-            const std::string e = std::string(evento.desceu(k) ? "D" : "") +
-                                  (evento.ativado(k) ? "A" : "") + (evento.subiu(k) ? "S" : "");
-            texto += e.empty() ? "" : std::to_string(k) + e + " ";
-        }
-        return texto;
-    };
+    const auto estados = [&evento] { return estadosDe(evento); };
     const auto quadro = [&] { evento.descarregaFila(); return estados(); };
     EXPECT_EQ("", estados()) << "a binding starts with no state";
 
@@ -66,16 +73,7 @@ TEST(Evento, ControleComoTeclasEPonteiroEmPixelsDaTela)
     ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO));
     CEvento evento;
     evento.carregaConfigControlePadrao();
-    const auto estados = [&evento] {
-        evento.descarregaFila();
-        std::string texto;
-        for (unsigned char k = 0; k < 8; ++k) {
-            const std::string e = std::string(evento.desceu(k) ? "D" : "") +
-                                  (evento.ativado(k) ? "A" : "") + (evento.subiu(k) ? "S" : "");
-            texto += e.empty() ? "" : std::to_string(k) + e + " ";
-        }
-        return texto;
-    };
+    const auto estados = [&evento] { evento.descarregaFila(); return estadosDe(evento); };
     using roteiro::empurraControle;
     const int EIXO = SDL_JOYAXISMOTION, HAT = SDL_JOYHATMOTION;
     // Each step: the controller events pushed before a frame, the states after it.
@@ -119,6 +117,9 @@ TEST(Evento, ControleComoTeclasEPonteiroEmPixelsDaTela)
     roteiro::empurraTecla(SDLK_a, true);
     estados();
     EXPECT_EQ(SDL_DISABLE, SDL_ShowCursor(SDL_QUERY)) << "and goes at a key";
+    empurraPonteiro(SDL_MOUSEMOTION, 10, 20);
+    estados();
+    EXPECT_EQ(SDL_ENABLE, SDL_ShowCursor(SDL_QUERY)) << "to come back as the mouse moves";
     evento.defEscala(3);
     empurraPonteiro(SDL_MOUSEBUTTONDOWN, 959, 719);
     empurraPonteiro(SDL_MOUSEMOTION, 900, 600);
