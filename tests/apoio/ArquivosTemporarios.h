@@ -16,14 +16,9 @@ public:
     DiretorioTemporario()
     {
         char modelo[] = "/tmp/corvela-testeXXXXXX";
-        const char* criado = mkdtemp(modelo);
-        raiz = criado != nullptr ? criado : "";
+        raiz = mkdtemp(modelo) != nullptr ? modelo : "";
     }
-    ~DiretorioTemporario()
-    {
-        std::error_code ignorado;
-        std::filesystem::remove_all(raiz, ignorado);
-    }
+    ~DiretorioTemporario() { std::error_code erro; std::filesystem::remove_all(raiz, erro); }
     DiretorioTemporario(const DiretorioTemporario&) = delete;
     DiretorioTemporario& operator=(const DiretorioTemporario&) = delete;
 
@@ -32,9 +27,8 @@ public:
     // Writes conteudo exactly and returns the file's path.
     std::string escreve(const std::string& nome, const std::string& conteudo) const
     {
-        const std::string arquivo = caminho(nome);
-        std::ofstream(arquivo, std::ios::binary) << conteudo;
-        return arquivo;
+        std::ofstream(caminho(nome), std::ios::binary) << conteudo;
+        return caminho(nome);
     }
 
     static std::string le(const std::string& arquivo)
@@ -42,8 +36,6 @@ public:
         std::ifstream entrada(arquivo, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(entrada), {});
     }
-
-    static bool existe(const std::string& arquivo) { return std::filesystem::exists(arquivo); }
 
 private:
     std::string raiz;

@@ -40,11 +40,10 @@ inline Superficie novaSuperficie(int bpp, int w, int h, Uint32 fundo = 0)
     Superficie s(SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, bpp, m565 ? 0xF800 : 0,
                                       m565 ? 0x07E0 : 0, m565 ? 0x001F : 0, 0),
                  SDL_FreeSurface);
-    SDL_Color cinzas[256];
-    for (int i = 0; i < 256; ++i)
-        cinzas[i] = {Uint8(i), Uint8(i), Uint8(i), 0};
-    if (bpp == 8)
-        SDL_SetColors(s.get(), cinzas, 0, 256);
+    for (int i = 0; bpp == 8 && i < 256; ++i) {
+        SDL_Color cinza = {Uint8(i), Uint8(i), Uint8(i), 0};
+        SDL_SetColors(s.get(), &cinza, i, 1);
+    }
     SDL_FillRect(s.get(), nullptr, fundo);
     return s;
 }

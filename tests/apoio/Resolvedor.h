@@ -15,9 +15,7 @@ using Arranjo = std::vector<int>;
 
 // One move: the board's position number of the tile that slides into the hole
 // (r*n + c + 1, the bottom-right cell 0).
-struct Passo {
-    int posicao;
-};
+struct Passo { int posicao; };
 
 // The board's tiles in reading order.
 Arranjo arranjo(const Tabuleiro& t);

@@ -2,7 +2,6 @@
 // directory by Corvela::init: absent, the examples shipped in the package, the player's own,
 // and unusable ones, which leave the game's own settings with one line.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -48,9 +47,8 @@ TEST(AjustesTeste, ArquivosQueServemMandamOsOutrosDeixamOsDoJogoComUmaLinha)
              "video.cfg: usando o modo de vídeo padrão\n", true},
     };
     DiretorioTemporario temp;
-    char anterior[4096];
-    ASSERT_TRUE(getcwd(anterior, sizeof anterior) != nullptr);
-    ASSERT_EQ(0, chdir(temp.caminho("").c_str()));
+    const std::filesystem::path anterior = std::filesystem::current_path();
+    std::filesystem::current_path(temp.caminho(""));
     for (const auto& caso : casos) {
         poe("teclas.cfg", caso.teclas);
         poe("video.cfg", caso.video);
@@ -72,5 +70,5 @@ TEST(AjustesTeste, ArquivosQueServemMandamOsOutrosDeixamOsDoJogoComUmaLinha)
                                    aciona(e, SDLK_BACKSPACE, 6) && aciona(e, SDLK_RETURN, 7));
         EXPECT_EQ(!caso.doJogo, aciona(e, SDLK_SPACE, 4) && aciona(e, SDLK_w, 0)) << caso.teclas;
     }
-    ASSERT_EQ(0, chdir(anterior));
+    std::filesystem::current_path(anterior);
 }

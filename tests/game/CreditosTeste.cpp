@@ -13,11 +13,7 @@ const int X = 50, ALTURA_LINHA = 13;
 
 class CreditosTeste : public TelasTeste {
 protected:
-    void SetUp() override
-    {
-        TelasTeste::SetUp();
-        partida.entra(Corvela::CREDITOS);
-    }
+    void SetUp() override { TelasTeste::SetUp(); partida.entra(Corvela::CREDITOS); }
     // Whether page p's heading is shown: its yellow ends in the cell of its last character.
     bool mostraPagina(int p)
     {
@@ -31,13 +27,12 @@ protected:
 // 422. Each page is checked on its first and its last frame; the music fades on the last.
 TEST_F(CreditosTeste, TresPaginasDeSeteSegundosFadeNaUltimaEVoltaAoMenu)
 {
-    EXPECT_TRUE(Mix_PlayingMusic());
-    EXPECT_EQ(50, Mix_VolumeMusic(-1));
+    EXPECT_TRUE(Mix_PlayingMusic() && Mix_VolumeMusic(-1) == 50);
     quadros();
     // "The Corvela team" at y 70 is white, and only white; every line starts at x 50.
-    EXPECT_GT(contaCor(tela(), X, 70, 270, ALTURA_LINHA, BRANCO), 0);
-    EXPECT_EQ(0, contaCor(tela(), X, 70, 270, ALTURA_LINHA, AMARELO));
-    EXPECT_FALSE(temTinta(tela(), 0, 0, X, 240));
+    EXPECT_TRUE(contaCor(tela(), X, 70, 270, ALTURA_LINHA, BRANCO) > 0 &&
+                contaCor(tela(), X, 70, 270, ALTURA_LINHA, AMARELO) == 0 &&
+                !temTinta(tela(), 0, 0, X, 240));
     for (int p = 0; p < 3; ++p)
         for (bool primeiro : {true, false}) {
             EXPECT_TRUE(mostraPagina(p)) << p;

@@ -46,18 +46,24 @@ struct SemLimpeza : Tela {
 
 class Jogando : public TelasTeste {
 protected:
-    void entra(Uint8 dificuldade)
-    {
-        projeto.dificuldade = dificuldade;
-        partida.entra(Corvela::JOGO);
-    }
+    void entra(Uint8 d) { projeto.dificuldade = d; partida.entra(Corvela::JOGO); }
     Jogo& jogo() { return *static_cast<Jogo*>(projeto.retornaModulo()); }
     Tabuleiro& tab() { return jogo().retornaTabuleiro(); }
     Uint32 tempo() { return jogo().retornaTemporizador().retornaTempo(); }
-    void aciona(unsigned p)
+    // Each cell selected and the action key pressed on it, a frame each.
+    void aciona(std::initializer_list<unsigned> posicoes)
     {
-        tab().seleciona(p);
-        aperta(SDLK_LCTRL);
+        for (unsigned p : posicoes) {
+            tab().seleciona(p);
+            aperta(SDLK_LCTRL);
+        }
+    }
+    // Each key pressed in a frame of its own, then a frame without keys.
+    void apertaCada(std::initializer_list<SDLKey> teclas)
+    {
+        for (SDLKey t : teclas)
+            aperta(t);
+        quadros();
     }
     // Whether the pixels of colour cor in texto's box at (x, y) are those of texto alone.
     bool mostra(const std::string& texto, int x, int y, Cor cor)
@@ -96,15 +102,11 @@ TEST_F(Jogando, VitoriaClearEAsFigurasEmSequencia)
     EXPECT_TRUE(mostra("Wins: 1", 4, 5, VERDE) && mostra("Moves: 1", 4, 60, CIANO));
     EXPECT_FALSE(inteira()) << "the hole is drawn";
     const Uint32 parado = tempo();
-    for (SDLKey k : {SDLK_ESCAPE, SDLK_RETURN, SDLK_RIGHT, SDLK_BACKSPACE})
-        aperta(k);
-    quadros();
-    EXPECT_EQ(parado, tempo());
-    EXPECT_EQ(-1, projeto.retornaProxModulo());
+    apertaCada({SDLK_ESCAPE, SDLK_RETURN, SDLK_RIGHT, SDLK_BACKSPACE});
+    EXPECT_TRUE(tempo() == parado && projeto.retornaProxModulo() == -1);
     EXPECT_FALSE(jogo().retornaPausado() || tab().retornaAjuda() || tab().retornaSelecionado());
     EXPECT_TRUE(mostra("CLEAR!", 12, 12, VERDE) && mostra("Moves: 1", 4, 180, CIANO));
-    EXPECT_TRUE(mostra(Jogo::retornaTempoF(tempo()), 4, 210, CIANO));
-    EXPECT_TRUE(inteira());
+    EXPECT_TRUE(mostra(Jogo::retornaTempoF(tempo()), 4, 210, CIANO) && inteira());
     const std::string figura = tab().retornaImagemAtual();
     projeto.dificuldade = Jogo::NORMAL;  // read again by every new game
     aperta(SDLK_LALT);                   // action's second key
@@ -126,15 +128,12 @@ TEST_F(Jogando, CliqueMoveAPecaVizinhaDoBuracoESaiDoClear)
     partida.clica(230, 150);
     EXPECT_EQ(11u, tab().retornaSelecionado());
     partida.clica(230, 210);
-    EXPECT_EQ(2u, jogo().retornaMovimentos());
-    EXPECT_FALSE(jogo().retornaLimpo());
+    EXPECT_TRUE(jogo().retornaMovimentos() == 2 && !jogo().retornaLimpo());
     partida.clica(319, 239);
-    EXPECT_TRUE(jogo().retornaLimpo());
-    EXPECT_EQ(3u, jogo().retornaMovimentos());
+    EXPECT_TRUE(jogo().retornaLimpo() && jogo().retornaMovimentos() == 3);
     projeto.dificuldade = Jogo::NORMAL;
     partida.clica(110, 90);  // the second row's first cell
-    EXPECT_FALSE(jogo().retornaLimpo());
-    EXPECT_EQ(0u, tab().retornaSelecionado() + jogo().retornaMovimentos());
+    EXPECT_FALSE(jogo().retornaLimpo() || tab().retornaSelecionado() || jogo().retornaMovimentos());
 }
 
 TEST_F(Jogando, CursorAjudaEPausaUmaTeclaPorQuadroNaOrdemDaTabela)
@@ -157,8 +156,7 @@ TEST_F(Jogando, CursorAjudaEPausaUmaTeclaPorQuadroNaOrdemDaTabela)
     tab().seleciona(5);
     aperta({SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT});
     EXPECT_EQ(6u, tab().retornaSelecionado());
-    for (unsigned longe : {10u, 15u, 5u})  // diagonal, the hole itself, far away
-        aciona(longe);
+    aciona({10u, 15u, 5u});  // diagonal, the hole itself, far away
     EXPECT_EQ(0u, jogo().retornaMovimentos()) << "a refused move is not counted";
     tab().seleciona(11);
     aperta({SDLK_RETURN, SDLK_BACKSPACE, SDLK_LCTRL});
@@ -172,17 +170,13 @@ TEST_F(Jogando, CursorAjudaEPausaUmaTeclaPorQuadroNaOrdemDaTabela)
     ASSERT_TRUE(jogo().retornaPausado());
     EXPECT_TRUE(temTinta(tela(), ESQUERDA, 0, 240, 240));
     const Uint32 t = tempo();
-    for (SDLKey k : {SDLK_RIGHT, SDLK_LCTRL, SDLK_ESCAPE})
-        aperta(k);
-    quadros();
-    EXPECT_EQ(t, tempo());
-    EXPECT_TRUE(tab().retornaSelecionado() == 11 && jogo().retornaMovimentos() == 1);
-    EXPECT_EQ(-1, projeto.retornaProxModulo());
-    EXPECT_TRUE(mostra("PAUSED", 12, 12, VERDE));
-    EXPECT_FALSE(temTinta(tela(), 0, 25, 320, 215) || temTinta(tela(), 60, 0, 260, 25));
+    apertaCada({SDLK_RIGHT, SDLK_LCTRL, SDLK_ESCAPE});
+    EXPECT_TRUE(tempo() == t && tab().retornaSelecionado() == 11 &&
+                jogo().retornaMovimentos() == 1 && projeto.retornaProxModulo() == -1);
+    EXPECT_TRUE(mostra("PAUSED", 12, 12, VERDE) && !temTinta(tela(), 0, 25, 320, 215) &&
+                !temTinta(tela(), 60, 0, 260, 25));
     aperta(SDLK_RETURN);
-    EXPECT_FALSE(jogo().retornaPausado() || temTinta(tela(), 0, 0, 320, 240)) << "blank";
-    EXPECT_EQ(t, tempo());
+    EXPECT_FALSE(jogo().retornaPausado() || temTinta(tela(), 0, 0, 320, 240) || tempo() != t);
     quadros();
     EXPECT_GT(tempo(), t);
 }
@@ -193,13 +187,11 @@ TEST_F(Jogando, SemFigurasSoAVoltaFuncionaEOTabuleiroDizOQueFalta)
 {
     DadosProprios dados;  // an empty data/bg
     entra(Jogo::NORMAL);
-    for (SDLKey k : {SDLK_RIGHT, SDLK_DOWN, SDLK_LCTRL, SDLK_BACKSPACE, SDLK_RETURN})
-        aperta(k);
-    quadros();
+    apertaCada({SDLK_RIGHT, SDLK_DOWN, SDLK_LCTRL, SDLK_BACKSPACE, SDLK_RETURN});
     EXPECT_EQ(0u, jogo().retornaVitorias() + jogo().retornaMovimentos() + tab().retornaSelecionado());
-    EXPECT_TRUE(mostra("No pictures to play with.", 100, 94, BRANCO));
-    EXPECT_TRUE(mostra("Put 240x240 BMP files", 116, 111, BRANCO));
-    EXPECT_TRUE(mostra("in data/bg", 160, 128, BRANCO));
+    EXPECT_TRUE(mostra("No pictures to play with.", 100, 94, BRANCO) &&
+                mostra("Put 240x240 BMP files", 116, 111, BRANCO) &&
+                mostra("in data/bg", 160, 128, BRANCO));
     aperta(SDLK_ESCAPE);
     quadros();
     EXPECT_EQ("Menu", ativo());
@@ -218,10 +210,9 @@ TEST_F(Jogando, DificuldadesEPartidaFacilJogadaPeloResolvedor)
     ASSERT_TRUE(resolve(arranjo(tab()), tab().retornaResolvidos() == 0 ? 11 : 40, passos));
     for (const Passo& p : passos) {
         ASSERT_FALSE(jogo().retornaLimpo());
-        aciona(static_cast<unsigned>(p.posicao));
+        aciona({static_cast<unsigned>(p.posicao)});
     }
-    EXPECT_TRUE(jogo().retornaLimpo());
-    EXPECT_EQ(passos.size(), jogo().retornaMovimentos());
+    EXPECT_TRUE(jogo().retornaLimpo() && jogo().retornaMovimentos() == passos.size());
 }
 
 // Each record only goes down, on its own. The key that leaves "CLEAR!" plays in the next
@@ -232,19 +223,15 @@ TEST_F(Jogando, RecordesVoltaAoMenuENovaVisita)
     tab().move(15);  // before the first frame: no win at once
     quadros(60);
     const Uint32 lento = tempo();
-    aciona(0);
-    aciona(15);
-    EXPECT_EQ(15, tab().retornaBloco(3, 3).numero);
-    EXPECT_TRUE(mostra("Moves: 1", 4, 180, BRANCO));
-    for (unsigned p : {14u, 15u, 14u, 15u})
-        aciona(p);
+    aciona({0u, 15u});
+    EXPECT_TRUE(tab().retornaBloco(3, 3).numero == 15 && mostra("Moves: 1", 4, 180, BRANCO));
+    aciona({14u, 15u, 14u, 15u});
     const Uint32 rapido = tempo();
-    aciona(0);  // 6 moves against 1, in less time
+    aciona({0});  // 6 moves against 1, in less time
     ASSERT_LT(rapido, lento);
-    EXPECT_EQ(rapido, jogo().retornaRecordeTempo());
-    EXPECT_TRUE(mostra("Moves: 1", 4, 60, CIANO));
+    EXPECT_TRUE(jogo().retornaRecordeTempo() == rapido && mostra("Moves: 1", 4, 60, CIANO));
     EXPECT_TRUE(mostra(Jogo::retornaTempoF(rapido), 4, 90, CIANO));
-    aciona(15);
+    aciona({15});
     desce(SDLK_ESCAPE);
     quadros();
     EXPECT_EQ("Jogo", ativo()) << "pressing back is not enough";

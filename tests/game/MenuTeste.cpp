@@ -32,8 +32,8 @@ TEST_F(MenuTeste, NormalDestacadoSobreOTituloEMovimentoCircular)
     quadros();
     EXPECT_EQ("gMggg", linhas());
     // The highlighted row starts with "> " at x 80, the others with two blanks.
-    EXPECT_GT(contaCor(tela(), X_LINHAS, Y_LINHAS + ESPACO, 12, ESPACO, MAGENTA), 0);
-    EXPECT_EQ(0, contaCor(tela(), 0, 0, X_LINHAS, 240, MAGENTA));
+    EXPECT_TRUE(contaCor(tela(), X_LINHAS, Y_LINHAS + ESPACO, 12, ESPACO, MAGENTA) > 0 &&
+                contaCor(tela(), 0, 0, X_LINHAS, 240, MAGENTA) == 0);
     const char* vistas[] = {"Mgggg", "ggggM", "Mgggg", "gMggg"};  // up, up, down, down
     for (int i = 0; i < 4; ++i) {
         aperta(i < 2 ? SDLK_UP : SDLK_DOWN);
@@ -68,8 +68,7 @@ TEST_F(MenuTeste, EscolhaAoSoltarAAcaoGuardaADificuldade)
             aperta(SDLK_DOWN);
         aperta(SDLK_LALT);  // left Alt acts like left Ctrl
         quadros();
-        EXPECT_EQ(e.tela, ativo()) << e.descidas;
-        EXPECT_EQ(e.dificuldade, projeto.dificuldade);
+        EXPECT_TRUE(e.tela == ativo() && e.dificuldade == projeto.dificuldade) << e.descidas;
     }
     EXPECT_FALSE(projeto.retornaExecutando()) << "Quit";
     EXPECT_NE(nullptr, projeto.retornaSom()->retornaSom(1)) << "the choice sound";
@@ -88,8 +87,7 @@ TEST_F(MenuTeste, TrintaSegundosSemCimaOuBaixoVoltamAApresentacao)
     aperta(SDLK_DOWN);
     quadros(599);
     ASSERT_EQ("Menu", ativo());
-    EXPECT_EQ(Mix_FadingMusic(), MIX_NO_FADING);
-    EXPECT_EQ(30000u, ocioso());
+    EXPECT_TRUE(Mix_FadingMusic() == MIX_NO_FADING && ocioso() == 30000u);
     partida.toca(SDLK_LCTRL);
     EXPECT_EQ("Apresentacao", ativo());
     EXPECT_EQ(Mix_FadingMusic(), MIX_FADING_OUT) << "the menu music fades over the intro";
@@ -104,24 +102,17 @@ TEST_F(MenuTeste, PonteiroDestacaALinhaEEscolheAoApertar)
     const Uint32 ocupado = ocioso();
     roteiro::empurraPonteiro(SDL_MOUSEMOTION, 80, 189);
     quadros();
-    EXPECT_EQ("gggMg", linhas());
-    EXPECT_LT(ocioso(), ocupado);
-    for (Uint16 x : {79, 240}) {
-        roteiro::empurraPonteiro(SDL_MOUSEMOTION, x, 100);
-        quadros();
-    }
-    for (Uint16 y : {69, 220}) {
-        roteiro::empurraPonteiro(SDL_MOUSEMOTION, 200, y);
+    EXPECT_TRUE(linhas() == "gggMg" && ocioso() < ocupado);
+    for (const auto& p : {std::pair<Uint16, Uint16>{79, 100}, {240, 100}, {200, 69}, {200, 220}}) {
+        roteiro::empurraPonteiro(SDL_MOUSEMOTION, p.first, p.second);
         quadros();
     }
     EXPECT_EQ("gggMg", linhas()) << "beside, above or below the rows";
     partida.clica(239, 70);
-    EXPECT_EQ("Jogo", ativo());
-    EXPECT_EQ(Menu::FACIL, projeto.dificuldade);
+    EXPECT_TRUE(ativo() == "Jogo" && projeto.dificuldade == Menu::FACIL);
     // In a window three times the screen the same rows lie three times as far.
     projeto.retornaVideo()->defEscala(3);
-    ASSERT_TRUE(partida.inicia());
-    ASSERT_EQ(960, SDL_GetVideoSurface()->w);
+    ASSERT_TRUE(partida.inicia() && SDL_GetVideoSurface()->w == 960);
     partida.comeca();  // the project running, for Quit to end it
     partida.entra(Corvela::MENU);
     partida.clica(300, 219 * 3);

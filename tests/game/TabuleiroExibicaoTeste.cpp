@@ -28,8 +28,8 @@ protected:
     void SetUp() override
     {
         MidiaTeste::SetUp();
-        ASSERT_TRUE(buraco.carregaImagem("data/gfx/buraco.bmp"));
-        ASSERT_TRUE(selecao.carregaImagem("data/gfx/selecao.bmp"));
+        ASSERT_TRUE(buraco.carregaImagem("data/gfx/buraco.bmp") &&
+                    selecao.carregaImagem("data/gfx/selecao.bmp"));
         selecao.corTransparente(255, 0, 255);
         ASSERT_TRUE(texto.inicializa(LADO, LADO, FONTE_CELULA, 8));
     }
@@ -69,8 +69,7 @@ protected:
     }
 
     DadosProprios dados;
-    CSprite buraco;
-    CSprite selecao;
+    CSprite buraco, selecao;
     CTexto texto;
 };
 
@@ -112,8 +111,7 @@ TEST_F(Exibicao, ListaSoBmp240EmOrdemDoDiretorioEUmaFiguraPorVitoria)
     vazio.trocaAjuda();
     vazio.carregaProximaImagem();
     vazio.exibe(true);
-    EXPECT_FALSE(temTinta(tela, 0, 0, 320, 240));
-    EXPECT_TRUE(vazio.move(15));
+    EXPECT_TRUE(!temTinta(tela, 0, 0, 320, 240) && vazio.move(15));
 
     for (int k = 0; k < 3; ++k)
         figura(std::to_string(k) + (k == 1 ? ".BMP" : ".bmp"), k);

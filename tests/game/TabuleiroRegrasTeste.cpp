@@ -105,7 +105,6 @@ TEST(Tabuleiro, EmbaralhaSoDaPassosDoBuracoENuncaTerminaResolvido)
         const Uint32 antes = t.retornaResolvidos();
         for (unsigned p : {0u, 1u, n == 1 ? 99u : 1u})
             t.embaralha(p);
-        EXPECT_EQ(arranjo(t), resolvido(n));
-        EXPECT_EQ(t.retornaResolvidos(), antes);
+        EXPECT_TRUE(arranjo(t) == resolvido(n) && t.retornaResolvidos() == antes) << n;
     }
 }

@@ -54,7 +54,7 @@ TEST(Pacote, PastaInstaladaRodaDeOutroLugar)
          {"corvela", "corvela.sh", "teclas.cfg", "video.cfg", "arialbd.ttf", "LICENSE-DejaVu.txt",
           "data/fonts/LICENSE-DejaVu.txt", "data/fonts/coure.fon", "data/gfx/painel.bmp",
           "data/bg/01_vale.bmp", "data/music/CHO7-31ko.ogg", "data/sfx/grunz_success.wav"})
-        EXPECT_TRUE(DiretorioTemporario::existe(pasta + "/" + arquivo)) << arquivo;
+        EXPECT_TRUE(std::filesystem::exists(pasta + "/" + arquivo)) << arquivo;
     const std::string erro = temp.caminho("erro");
     EXPECT_EQ(0, roda(comando("/", pasta + "/corvela.sh", "TERM") + " 2> '" + erro + "'"));
     EXPECT_EQ("", DiretorioTemporario::le(erro))
@@ -80,7 +80,7 @@ TEST(Pacote, DebPassaNoLintianERodaPeloMenu)
           "share/icons/hicolor/16x16/apps/corvela.png",
           "share/icons/hicolor/256x256/apps/corvela.png", "share/man/man6/corvela.6.gz",
           "share/metainfo/org.corvela.corvela.metainfo.xml", "share/doc/corvela/copyright"})
-        EXPECT_TRUE(DiretorioTemporario::existe(raiz + "/usr/" + arquivo)) << arquivo;
+        EXPECT_TRUE(std::filesystem::exists(raiz + "/usr/" + arquivo)) << arquivo;
     const std::string entrada =
         DiretorioTemporario::le(raiz + "/usr/share/applications/corvela.desktop");
     const size_t exec = entrada.find("\nExec=");
@@ -89,8 +89,7 @@ TEST(Pacote, DebPassaNoLintianERodaPeloMenu)
     // Started as the menu starts it, by name through PATH, from wherever.
     const std::string saida = temp.caminho("saida"), erro = temp.caminho("erro");
     EXPECT_EQ(0, roda(comando("/", programa, "TERM", "PATH='" + raiz + "/usr/games':\"$PATH\"") +
-                          " 2> '" + erro + "'",
-                      saida));
+                          " 2> '" + erro + "'", saida));
     EXPECT_NE(std::string::npos,
               DiretorioTemporario::le(saida).find("Video inicializado corretamente..."));
     EXPECT_EQ("", DiretorioTemporario::le(erro)) << "the intro's files found, in data/ unpacked";

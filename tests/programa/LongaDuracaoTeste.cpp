@@ -25,8 +25,7 @@ const unsigned VOLTAS_AQUECIMENTO = 10;
 const int VOLTAS_MINIMAS = 12;
 // What a settled round trip may hold beyond the tenth's: under memcheck the heap is the same
 // to the byte; natively the audio thread may still hold a mixing buffer or two.
-const long long FOLGA_MEMCHECK = 1024;
-const long long FOLGA_NATIVA = 16 * 1024;
+const long long FOLGA_MEMCHECK = 1024, FOLGA_NATIVA = 16 * 1024;
 
 // Bytes held from malloc. Under memcheck, the blocks its leak search finds (its quarantine of
 // freed blocks would count otherwise), with *perdidos the bytes already lost; natively glibc's

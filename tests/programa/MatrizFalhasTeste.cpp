@@ -35,10 +35,7 @@ struct Caso {
     std::string efeito;  // the sound effect whose message ends the game, "" when it goes on
 };
 
-std::ostream& operator<<(std::ostream& os, const Caso& caso)
-{
-    return os << caso.nome;
-}
+std::ostream& operator<<(std::ostream& os, const Caso& caso) { return os << caso.nome; }
 
 // n bytes that are nothing the loaders know.
 void lixo(const fs::path& arquivo, std::uintmax_t n)
@@ -80,12 +77,11 @@ std::vector<Caso> casos()
             arquivos.push_back(fs::relative(e.path(), origem).string());
     std::sort(arquivos.begin(), arquivos.end());
     std::vector<Caso> lista;
-    const std::pair<std::string, std::function<void(const fs::path&)>> estragos[] = {
+    const std::pair<std::string, void (*)(const fs::path&)> estragos[] = {
         {"sem ", [](const fs::path& f) { fs::remove(f); }},
         {"lixo em ",
          [](const fs::path& f) { lixo(f, std::max<std::uintmax_t>(fs::file_size(f), 4096)); }},
-        {"metade de ", [](const fs::path& f) { fs::resize_file(f, fs::file_size(f) / 2); }},
-    };
+        {"metade de ", [](const fs::path& f) { fs::resize_file(f, fs::file_size(f) / 2); }}};
     for (const std::string& r : arquivos)
         for (const auto& [nome, estraga] : estragos)
             // A sound effect that cannot be had ends the game; anything else leaves it going.
@@ -129,8 +125,8 @@ TEST_P(MatrizFalhas, TerminaComoOJogoDizNuncaPorSinal)
     DiretorioTemporario temp;
     fs::copy(fs::path(CORVELA_RAIZ) / "data", temp.caminho("data"), fs::copy_options::recursive);
     caso.prepara(temp.caminho("data"));
-    const std::string fim = caso.efeito.empty()
-        ? "" : "(^|\n)Erro na abertura do arquivo data/" + caso.efeito + ": [^\n]*\n$";
+    const std::string fim = caso.efeito.empty() ? ""
+        : "(^|\n)Erro na abertura do arquivo data/" + caso.efeito + ": [^\n]*\n$";
     EXPECT_EXIT(joga(temp.caminho("")),
                 ::testing::ExitedWithCode(caso.efeito.empty() ? 0 : STATUS_SOM), fim);
 }

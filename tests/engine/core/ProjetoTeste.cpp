@@ -49,8 +49,7 @@ TEST(Projeto, UmQuadroDeCadaVezPedidosNoFimDoQuadroTelaLimpaTeclasEsquecidasNaTr
     jogo.defFabrica(2, [] { return static_cast<CModulo*>(new TelaTeste("jogo")); });
     jogo.defFabrica(3, [] { return static_cast<CModulo*>(new TelaTeste("creditos")); });
     jogo.retornaRelogio()->defFonteTicks(roteiro::Ticks::le, &ticks);
-    ASSERT_TRUE(jogo.init());
-    EXPECT_EQ(SDL_DISABLE, SDL_ShowCursor(SDL_QUERY));
+    ASSERT_TRUE(jogo.init() && SDL_ShowCursor(SDL_QUERY) == SDL_DISABLE);
     // The intro asks for the menu, honoured after its first frame; a stop request ends the
     // loop once that frame, switch included, is over.
     pedidoNoInit = Corvela::MENU;
@@ -109,8 +108,7 @@ TEST(Projeto, SinaisDeParadaSoEnquantoOProjetoViveESemVideoNaoComeca)
         std::signal(SIGTERM, antes);
         {
             Corvela jogo;
-            EXPECT_FALSE(jogo.init());
-            EXPECT_FALSE(paradaPedida());
+            EXPECT_FALSE(jogo.init() || paradaPedida());
             std::raise(SIGINT);
             EXPECT_TRUE(paradaPedida());
         }

@@ -45,16 +45,13 @@ TEST_F(RelogioTeste, ContaCadaQuadroEntreMinimoEMaximo)
     comeca(1000);
     EXPECT_EQ(0u, relogio.retornaIntervalo());
     // Waits through short polls until 33 ms have passed.
-    EXPECT_EQ(40u, quadro({1010, 1020, 1040}));
-    EXPECT_TRUE(ticks.fila.empty());
+    EXPECT_TRUE(quadro({1010, 1020, 1040}) == 40u && ticks.fila.empty());
     EXPECT_EQ(33u, quadro({1073}));
     // A slow frame (a module loading its files) is counted as 50 ms only; the next one is
     // measured from where it really ended.
-    EXPECT_EQ(50u, quadro({1273}));
-    EXPECT_EQ(35u, quadro({1308}));
+    EXPECT_TRUE(quadro({1273}) == 50u && quadro({1308}) == 35u);
     // The counter wrapped or was reset: the frame lasts intervaloMin from the new value.
-    EXPECT_EQ(33u, quadro({100, 120, 133}));
-    EXPECT_EQ(33u, quadro({166}));
+    EXPECT_TRUE(quadro({100, 120, 133}) == 33u && quadro({166}) == 33u);
     // reset forgets the time spent so far: the frame counts from the reset.
     ticks.fila = {400};
     relogio.reset();
@@ -62,9 +59,7 @@ TEST_F(RelogioTeste, ContaCadaQuadroEntreMinimoEMaximo)
     // Without a minimum the wait ends at the first poll.
     relogio.ajustaIntervalos(0, 10);
     const unsigned antes = ticks.leituras;
-    EXPECT_EQ(0u, quadro({434}));
-    EXPECT_EQ(antes + 1, ticks.leituras);
-    EXPECT_EQ(10u, quadro({459}));
+    EXPECT_TRUE(quadro({434}) == 0u && ticks.leituras == antes + 1 && quadro({459}) == 10u);
 
     // The first frame counts from the clock's start.
     comeca(0);
@@ -130,8 +125,7 @@ TEST(RelogioSono, DormeAteOFimMenosAMargemQueSoUmAtrasoFrequenteMove)
             tf.atrasos.assign(1, atraso);
             tf.agora += ocupado;
             relogio.atualiza();
-            ASSERT_GE(relogio.retornaIntervalo(), 33u);
-            ASSERT_LE(relogio.retornaIntervalo(), 50u);
+            ASSERT_TRUE(relogio.retornaIntervalo() >= 33u && relogio.retornaIntervalo() <= 50u);
             ASSERT_LT(sonos, tf.alvos.size() + (ocupado < 33 ? 0 : 1)) << "frame " << i;
         }
     };
@@ -139,8 +133,8 @@ TEST(RelogioSono, DormeAteOFimMenosAMargemQueSoUmAtrasoFrequenteMove)
 
     // Nothing measured yet: the first frame wakes SOBRA_INICIAL early and polls the rest.
     quadros(1);
-    EXPECT_EQ(std::vector<Uint32>{1000 + 33 - CRelogio::SOBRA_INICIAL}, tf.alvos);
-    EXPECT_EQ(1033u, tf.agora - 1);
+    EXPECT_TRUE(tf.alvos == std::vector<Uint32>{1000 + 33 - CRelogio::SOBRA_INICIAL} &&
+                tf.agora - 1 == 1033u);
     // Once half the window slept on time, each frame sleeps to its very end and reads once.
     quadros(metade - 1);
     EXPECT_EQ(0u, relogio.retornaMargem());
@@ -150,15 +144,14 @@ TEST(RelogioSono, DormeAteOFimMenosAMargemQueSoUmAtrasoFrequenteMove)
     // A wake-up cut short counts as on time: the clock sleeps again to the same moment.
     tf.atrasos = {-1};
     relogio.atualiza();
-    EXPECT_EQ(33u, relogio.retornaIntervalo());
-    EXPECT_EQ(tf.alvos[tf.alvos.size() - 2], tf.alvos.back());
+    EXPECT_TRUE(relogio.retornaIntervalo() == 33u && tf.alvos.end()[-2] == tf.alvos.back());
 
     // Now and then late, by 5 ms or by 300 (the process was stopped): only that frame is
     // late, counted as 50 at most, and the next ones sleep to their end as before.
     for (int atraso : {5, 300}) {
         quadros(1, atraso);
-        EXPECT_EQ(33u + std::min(atraso, 17), relogio.retornaIntervalo());
-        EXPECT_EQ(0u, relogio.retornaMargem());
+        EXPECT_TRUE(relogio.retornaIntervalo() == 33u + std::min(atraso, 17) &&
+                    relogio.retornaMargem() == 0u) << atraso;
     }
     quadros(1);
     EXPECT_EQ(tf.agora - 1, tf.alvos.back());
@@ -188,9 +181,8 @@ std::pair<double, long> usoProprio()
 {
     rusage uso{};
     getrusage(RUSAGE_SELF, &uso);
-    return {uso.ru_utime.tv_sec + uso.ru_stime.tv_sec +
-                (uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e6,
-            uso.ru_nvcsw};
+    const timeval& u = uso.ru_utime, &s = uso.ru_stime;
+    return {u.tv_sec + s.tv_sec + (u.tv_usec + s.tv_usec) / 1e6, uso.ru_nvcsw};
 }
 
 // The platform's own counter and sleep, the process stopped for 300 ms from a child as Ctrl+Z

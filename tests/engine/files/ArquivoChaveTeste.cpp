@@ -75,9 +75,7 @@ TEST(ArquivoChaveTeste, NavegacaoEConsultaPelasLinhasChave)
     }
     arquivo.primeiraChave();
     EXPECT_EQ(arquivo.posAbsoluta(), 1);
-    EXPECT_EQ(arquivo.valor(" a \t"), "1");
-    EXPECT_EQ(arquivo.valor("A"), "2");
-    EXPECT_EQ(arquivo.valor(" \x1f"), "");
-    EXPECT_EQ(arquivo.valor("c"), "");
+    for (const auto& [k, valor] : {std::pair{" a \t", "1"}, {"A", "2"}, {" \x1f", ""}, {"c", ""}})
+        EXPECT_EQ(arquivo.valor(k), valor) << k;
     EXPECT_TRUE(arquivo.fda() && arquivo.posAbsoluta() == 5);
 }

@@ -96,7 +96,7 @@ TEST(ArquivoTeste, SoArquivosRegularesAteOLimite)
         EXPECT_FALSE(arquivo.aberto() || !arquivo.nomeArq().empty() || arquivo.totLinhas() ||
                      pos(arquivo) != "<-1>" || arquivo.primeira() || arquivo.ultima() ||
                      arquivo.novaLinha("x") || arquivo.salvarComo(dir.caminho("x")) ||
-                     DiretorioTemporario::existe(dir.caminho("x"))) << recusado;
+                     std::filesystem::exists(dir.caminho("x"))) << recusado;
     }
     ASSERT_TRUE(arquivo.abrir(dir.caminho("limite")));
     // A failed save keeps the name and the lines.

@@ -17,8 +17,7 @@ TEST(ConfiguracaoTeste, VideoETeclasConvertemComoAtoi)
 {
     DiretorioTemporario dir;
     CVideo video;
-    EXPECT_FALSE(video.inicializa(CArquivoChave()) ||
-                 video.inicializa(dir.caminho("falta.cfg")));
+    EXPECT_FALSE(video.inicializa(CArquivoChave()) || video.inicializa(dir.caminho("falta.cfg")));
     EXPECT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u) << "no file: SDL untouched";
     // 272 is cut to 8 bits; the second video_bpp is ignored.
     video.inicializa(dir.escreve("video.cfg", "video_largura = 16bit\nvideo_altura=-1\n  video_bpp"
@@ -28,8 +27,7 @@ TEST(ConfiguracaoTeste, VideoETeclasConvertemComoAtoi)
     EXPECT_EQ(video.retornaFlags(), 0xC0000001u);
     video.inicializa(dir.escreve("video.cfg", "video_bpp 16\nvideo_telaCheia = yes\n"));
     EXPECT_TRUE(video.retornaLargura() == 0 && video.retornaBpp() == 0 &&
-                !video.retornaTelaCheia());
-    EXPECT_EQ(video.retornaFlags(), 0u);
+                !video.retornaTelaCheia() && video.retornaFlags() == 0u);
     // video_escala up to 8 scales the window; 9 asks for the automatic scale (1 here).
     const std::string modo = "video_largura = 320\nvideo_altura = 240\nvideo_bpp = 16\n";
     video.inicializa(dir.escreve("video.cfg", modo + "video_escala = 8\n"));
@@ -43,8 +41,7 @@ TEST(ConfiguracaoTeste, VideoETeclasConvertemComoAtoi)
     evento.carregaConfigTeclasPadrao();
     ASSERT_TRUE(evento.carregaConfigTeclas(dir.escreve(
         "teclas.cfg", "# bindings\n0 = 273\n\n0 = 119\n# 1 = 274\nUP = 8\n260 = 27\n1 = 274 x\n")));
-    EXPECT_EQ(evento.totTeclas(), 5u);
-    EXPECT_TRUE(aciona(evento, SDLK_UP, 0) && aciona(evento, SDLK_w, 0));
+    EXPECT_TRUE(evento.totTeclas() == 5 && aciona(evento, SDLK_UP, 0) && aciona(evento, SDLK_w, 0));
     EXPECT_TRUE(aciona(evento, SDLK_BACKSPACE, 0)) << "a key that is not a number is logical 0";
     EXPECT_TRUE(aciona(evento, SDLK_ESCAPE, 4)) << "260 cut to 8 bits";
     EXPECT_TRUE(aciona(evento, SDLK_DOWN, 1));

@@ -25,8 +25,7 @@ TEST(UtilidadesTeste, ListaPelaExtensaoOuDizPorQueNao)
         {"BmP", false, {"antes", "X.BMP", "a.b.bmp", "bmp", "sub.bmp", "x.bmp"}},
         {"bmp", true, {"antes", "a.b.bmp", "bmp", "sub.bmp", "x.bmp"}},
         {"", false, {"antes", ".", "..", "X.BMP", "a.b.bmp", "bmp", "bmp.txt", "sub.bmp", "x.",
-                     "x.bmp", "x.bmpx"}},
-    };
+                     "x.bmp", "x.bmpx"}}};
     for (const auto& [extensao, exato, achados] : casos) {
         Nomes lista{"antes"};  // appended after what the list holds
         EXPECT_EQ(listaDiretorio(dir.caminho(""), lista, extensao, exato), 0);

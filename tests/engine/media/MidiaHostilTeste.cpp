@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,68 +14,10 @@
 #include "engine/media/CTexto.h"
 #include "engine/media/DisplayText.h"
 #include "engine/media/cabecalhos.h"
+#include "tests/apoio/ArquivosBrutos.h"
 #include "tests/apoio/MidiaTeste.h"
 
 using namespace testing::internal;
-
-// Little-endian writers of hostile files: WAV with any format chunk, BMP with any header.
-namespace hostil {
-
-// formato: 1 PCM, 2 MS ADPCM, 0x11 IMA ADPCM; amostrasBloco for ADPCM only.
-struct FormatoWav {
-    unsigned formato, canais, taxa, bits, alinhamento, amostrasBloco;
-};
-const FormatoWav PCM16 = {1, 1, 22050, 16, 2, 0};
-
-// Each value in its number of bytes, low byte first.
-static void poe(std::string& s, std::initializer_list<std::pair<unsigned, int>> campos)
-{
-    for (const auto& [valor, bytes] : campos)
-        for (int i = 0; i < bytes; ++i)
-            s += static_cast<char>((valor >> (8 * i)) & 0xFF);
-}
-
-// A chunk: id, length, bytes (no padding byte added).
-static std::string pedaco(const std::string& id, const std::string& conteudo)
-{
-    std::string s = id;
-    poe(s, {{static_cast<unsigned>(conteudo.size()), 4}});
-    return s + conteudo;
-}
-
-// A RIFF/WAVE file: an optional chunk before the format chunk (with the ADPCM fields when
-// the format is not PCM), then a data chunk of `dados` bytes of a ramp, whose length is
-// written as `declarados` when that is not 0.
-static std::string wav(const FormatoWav& f, unsigned dados, const std::string& antes = "",
-                       unsigned declarados = 0)
-{
-    std::string fmt;
-    poe(fmt, {{f.formato, 2}, {f.canais, 2}, {f.taxa, 4}, {f.taxa * f.alinhamento, 4},
-              {f.alinhamento, 2}, {f.bits, 2}});
-    if (f.formato != 1)
-        poe(fmt, {{f.formato == 2 ? 32u : 2u, 2}, {f.amostrasBloco, 2}});
-    if (f.formato == 2)  // MS ADPCM: the seven standard coefficient pairs
-        for (const int c : {7, 256, 0, 512, -256, 0, 0, 192, 64, 240, 0, 460, -208, 392, -232})
-            poe(fmt, {{static_cast<unsigned>(c), 2}});
-    std::string corpo = "WAVE" + antes + pedaco("fmt ", fmt) + "data";
-    poe(corpo, {{declarados != 0 ? declarados : dados, 4}});
-    for (unsigned i = 0; i < dados; ++i)
-        corpo += static_cast<char>(i % 7 == 0 ? 0 : i * 37);
-    return pedaco("RIFF", corpo);
-}
-
-// A BMP of the 40-byte header with the given sides and depth, and `pixels` zero bytes.
-static std::string bmp(int largura, int altura, unsigned bits, unsigned compressao,
-                       unsigned pixels)
-{
-    std::string s = "BM";
-    poe(s, {{54 + pixels, 4}, {0, 4}, {54, 4}, {40, 4}, {unsigned(largura), 4},
-            {unsigned(altura), 4}, {1, 2}, {bits, 2}, {compressao, 4}, {pixels, 4}, {2835, 4},
-            {2835, 4}, {0, 4}, {0, 4}});
-    return s + std::string(pixels, '\0');
-}
-
-}  // namespace hostil
 
 struct CasoWav {
     const char* nome;
@@ -88,39 +29,36 @@ struct CasoWav {
 // One row a header; the header check, the sound loader and the music loader all read it.
 static std::vector<CasoWav> casosWav()
 {
-    const std::string lista = hostil::pedaco("LIST", std::string(4, 'x'));
+    const std::string lista = bruto::pedaco("LIST", std::string(4, 'x'));
     return {
-        {"pcm16", hostil::wav(hostil::PCM16, 400), true, true},
-        {"pcm8_estereo", hostil::wav({1, 2, 11025, 8, 2, 0}, 400, lista), true, true},
-        {"ima", hostil::wav({0x11, 1, 22050, 4, 256, 505}, 1024), true},  // 505 samples a block
-        {"ms", hostil::wav({2, 1, 22050, 4, 256, 500}, 1024), true},
-        {"oito_canais", hostil::wav({1, 8, 44100, 16, 16, 0}, 160), true, true},
+        {"pcm16", bruto::wav(bruto::PCM16, 400), true, true},
+        {"pcm8_estereo", bruto::wav({1, 2, 11025, 8, 2, 0}, 400, lista), true, true},
+        {"ima", bruto::wav({0x11, 1, 22050, 4, 256, 505}, 1024), true},  // 505 samples a block
+        {"ms", bruto::wav({2, 1, 22050, 4, 256, 500}, 1024), true},
+        {"oito_canais", bruto::wav({1, 8, 44100, 16, 16, 0}, 160), true, true},
         // Division by zero in SDL's ADPCM decoders.
-        {"ima_bloco_zero", hostil::wav({0x11, 1, 22050, 4, 0, 0}, 1024), false},
-        {"ms_bloco_zero", hostil::wav({2, 1, 22050, 4, 0, 0}, 1024), false},
+        {"ima_bloco_zero", bruto::wav({0x11, 1, 22050, 4, 0, 0}, 1024), false},
+        {"ms_bloco_zero", bruto::wav({2, 1, 22050, 4, 0, 0}, 1024), false},
         // Endless converter set-up in SDL: no channels, or no (or too small) a rate.
-        {"zero_canais", hostil::wav({1, 0, 22050, 16, 0, 0}, 400), false},
-        {"nove_canais", hostil::wav({1, 9, 22050, 16, 18, 0}, 360), false},
-        {"taxa_zero", hostil::wav({1, 1, 0, 16, 2, 0}, 400), false},
-        {"taxa_um", hostil::wav({1, 1, 1, 16, 2, 0}, 400), false},
-        {"taxa_enorme", hostil::wav({1, 1, 2147483647u, 16, 2, 0}, 400), false},
-        {"bits_24", hostil::wav({1, 1, 22050, 24, 3, 0}, 400), false},
-        {"bloco_incoerente", hostil::wav({1, 2, 22050, 16, 2, 0}, 400), false},
-        {"ima_amostras_erradas", hostil::wav({0x11, 1, 22050, 4, 256, 2000}, 1024), false},
-        {"formato_3", hostil::wav({3, 1, 22050, 32, 4, 0}, 400), false},
-        {"dados_alem_do_arquivo", hostil::wav(hostil::PCM16, 400, "", 0xFFFFFFF0u), false},
-        {"pedaco_impar_antes", hostil::wav(hostil::PCM16, 400, hostil::pedaco("LIST", "abc")),
-         false},
+        {"zero_canais", bruto::wav({1, 0, 22050, 16, 0, 0}, 400), false},
+        {"nove_canais", bruto::wav({1, 9, 22050, 16, 18, 0}, 360), false},
+        {"taxa_zero", bruto::wav({1, 1, 0, 16, 2, 0}, 400), false},
+        {"taxa_um", bruto::wav({1, 1, 1, 16, 2, 0}, 400), false},
+        {"taxa_enorme", bruto::wav({1, 1, 2147483647u, 16, 2, 0}, 400), false},
+        {"bits_24", bruto::wav({1, 1, 22050, 24, 3, 0}, 400), false},
+        {"bloco_incoerente", bruto::wav({1, 2, 22050, 16, 2, 0}, 400), false},
+        {"ima_amostras_erradas", bruto::wav({0x11, 1, 22050, 4, 256, 2000}, 1024), false},
+        {"formato_3", bruto::wav({3, 1, 22050, 32, 4, 0}, 400), false},
+        {"dados_alem_do_arquivo", bruto::wav(bruto::PCM16, 400, "", 0xFFFFFFF0u), false},
+        {"pedaco_impar", bruto::wav(bruto::PCM16, 400, bruto::pedaco("LIST", "abc")), false},
         // Both loaders skip only "fact" and "LIST" on the way to the format; the mixer's music
         // loader frees any other chunk twice.
         {"dados_antes_do_formato", std::string("RIFF\x24\0\0\0WAVE", 12) +
-                                       hostil::pedaco("data", "ab") +
-                                       hostil::wav(hostil::PCM16, 4).substr(12), false},
-        {"pedaco_estranho_antes_do_formato",
-         std::string("RIFF\x24\x01\0\0WAVE", 12) +
-             hostil::pedaco(std::string("fm\x10\0", 4), "WAVE") +
-             hostil::wav(hostil::PCM16, 0).substr(12), false},
-        {"sem_dados", hostil::wav(hostil::PCM16, 0).substr(0, 36), false},
+             bruto::pedaco("data", "ab") + bruto::wav(bruto::PCM16, 4).substr(12), false},
+        {"pedaco_estranho_antes_do_formato", std::string("RIFF\x24\x01\0\0WAVE", 12) +
+             bruto::pedaco(std::string("fm\x10\0", 4), "WAVE") +
+             bruto::wav(bruto::PCM16, 0).substr(12), false},
+        {"sem_dados", bruto::wav(bruto::PCM16, 0).substr(0, 36), false},
         {"vazio", "", false},
         {"ogg_como_som", "OggS" + std::string(60, '\0'), false},
     };
@@ -156,10 +94,7 @@ TEST_F(MidiaHostil, WavRecusadoEhSomOuMusicaQueFalta)
             SDL_RWclose(fluxo);
             const std::string arquivo = temp.escreve(std::string(caso.nome) + ".wav", caso.bytes);
             musicas.push_back({arquivo, caso.ehMusica});
-            if (!caso.aceito)
-                sons.push_back(arquivo);
-            else
-                som.carregaSom(arquivo, 0, true);
+            caso.aceito ? som.carregaSom(arquivo, 0, true) : sons.push_back(arquivo);
             EXPECT_TRUE(!caso.aceito || som.retornaSom(0) != nullptr) << caso.nome;
         }
         for (const auto& [arquivo, toca] : musicas) {
@@ -189,15 +124,13 @@ TEST_F(MidiaHostil, ImagemOuFonteRecusadaEhArquivoQueFalta)
         imagens.push_back({especial, ""});
     const std::string TAMANHO = "BMP size out of range", BITS = "BMP pixel depth not supported";
     for (const auto& [bytes, motivo] : std::vector<std::pair<std::string, std::string>>{
-             {hostil::bmp(4, -2147483647 - 1, 24, 0, 48), TAMANHO},
-             {hostil::bmp(4, 0, 24, 0, 48), TAMANHO},
-             {hostil::bmp(0, 4, 24, 0, 48), TAMANHO},
-             {hostil::bmp(100000, 4, 32, 0, 64), TAMANHO},
-             {hostil::bmp(4, 100000, 32, 0, 64), TAMANHO},
-             {hostil::bmp(4, 4, 0, 0, 64), BITS},
-             {hostil::bmp(4, 4, 2, 0, 64), BITS},
-             {hostil::bmp(4, 4, 8, 1, 64), ""},  // RLE
-             {hostil::bmp(4, 4, 24, 0, 48).substr(0, 20), "Not a BMP file"}})
+             {bruto::bmp(4, -2147483647 - 1, 24, 0, 48), TAMANHO},
+             {bruto::bmp(4, 0, 24, 0, 48), TAMANHO}, {bruto::bmp(0, 4, 24, 0, 48), TAMANHO},
+             {bruto::bmp(100000, 4, 32, 0, 64), TAMANHO},
+             {bruto::bmp(4, 100000, 32, 0, 64), TAMANHO},
+             {bruto::bmp(4, 4, 0, 0, 64), BITS}, {bruto::bmp(4, 4, 2, 0, 64), BITS},
+             {bruto::bmp(4, 4, 8, 1, 64), ""},  // RLE
+             {bruto::bmp(4, 4, 24, 0, 48).substr(0, 20), "Not a BMP file"}})
         imagens.push_back({temp.escreve(std::to_string(imagens.size()) + ".bmp", bytes), motivo});
     CSprite s;
     for (const auto& [arquivo, motivo] : imagens) {
@@ -208,7 +141,7 @@ TEST_F(MidiaHostil, ImagemOuFonteRecusadaEhArquivoQueFalta)
         EXPECT_EQ(0u, std::string(SDL_GetError()).find(motivo)) << arquivo;
         EXPECT_TRUE(s.retornaSuperficie() == nullptr && s.retornaArquivo().empty()) << arquivo;
     }
-    ASSERT_TRUE(s.carregaImagem(temp.escreve("topo.bmp", hostil::bmp(4, -4, 24, 0, 48))));
+    ASSERT_TRUE(s.carregaImagem(temp.escreve("topo.bmp", bruto::bmp(4, -4, 24, 0, 48))));
     EXPECT_EQ(4, s.retornaAltura());
 
     const std::string grande = "data/fonts/Sans Bold.ttf";
@@ -220,9 +153,8 @@ TEST_F(MidiaHostil, ImagemOuFonteRecusadaEhArquivoQueFalta)
         EXPECT_FALSE(texto.inicializa(80, 80, arquivo, arquivo == grande ? 65535 : 8));
         texto.exibe(0, 0, tela, 255, 255, 255);
         EXPECT_EQ("Erro ao carregar fonte " + arquivo + " \t " + SDL_GetError() + " \n" +
-                      "Erro ao tentar exibir texto, fonte não encontrada.\t " +
-                      SDL_GetError() + " \n",
-                  GetCapturedStderr());
+                      "Erro ao tentar exibir texto, fonte não encontrada.\t " + SDL_GetError() +
+                      " \n", GetCapturedStderr());
         EXPECT_FALSE(texto.temFonte());
     }
     EXPECT_TRUE(texto.inicializa(80, 80, FONTE_CELULA, 8));

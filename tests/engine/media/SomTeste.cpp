@@ -1,26 +1,25 @@
 // Sound service under SDL's dummy audio driver: its lines, loads and plays forced or not,
 // slots out of range, music fades, and what ends the game. Missing and hostile files are in
 // MidiaHostilTeste.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 #include "engine/media/CSom.h"
-#include "tests/apoio/Apoio.h"
+#include "tests/apoio/ArquivosBrutos.h"
 #include "tests/apoio/ArquivosTemporarios.h"
 
 using namespace testing::internal;
 
 static int paradas = 0;
 
+// Sounds of 4 and 1.5 s, long enough to still be playing while a test looks.
 class SomTeste : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(apoio::escreveWavTom(longo, 4000) && apoio::escreveWavTom(curto, 1500));
-    }
     DiretorioTemporario temporario;
-    const std::string longo = temporario.caminho("longo.wav"), curto = temporario.caminho("c.wav");
+    const std::string longo = temporario.escreve("longo.wav", bruto::wav(bruto::PCM16, 44100 * 4)),
+                      curto = temporario.escreve("c.wav", bruto::wav(bruto::PCM16, 44100 * 3 / 2));
 };
 
 TEST_F(SomTeste, CarregaETocaComESemForcarEntreSuasLinhas)

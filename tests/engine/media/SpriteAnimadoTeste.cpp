@@ -55,8 +55,7 @@ TEST_F(SpriteAnimado, VaiEVoltaNoRitmoDoRelogioERecusaOQueNaoCabe)
     }
     // A frame from the grid's second row lands whole; animating from it bounces back into
     // the range.
-    EXPECT_TRUE(s.desenha(20, 15, 5, alvo.get()));
-    EXPECT_EQ(quadroEm(alvo.get(), 20, 15), 5);
+    EXPECT_TRUE(s.desenha(20, 15, 5, alvo.get()) && quadroEm(alvo.get(), 20, 15) == 5);
     s.anima(0, 0, alvo.get());
     EXPECT_EQ(quadroEm(alvo.get(), 0, 0), 1);
     // No frame fits the sheet, or there is no picture: nothing drawn, the failures reported.

@@ -15,10 +15,10 @@ TEST_F(Sprite, TamanhoRecortadoParcialEVazio)
 {
     CSprite s;
     ASSERT_TRUE(s.carregaImagem(bmp("a.bmp", 100, 50, VERDE, {{{40, 20, 30, 20}, VERMELHO}})));
-    EXPECT_TRUE(s.retornaLargura() == 100 && s.retornaAltura() == 50);
-    EXPECT_TRUE(s.cobre(100, 50) && !s.cobre(101, 50) && !s.cobre(100, 51));
-    EXPECT_TRUE(s.desenha(300, 0));
-    EXPECT_TRUE(s.retornaLargura() == 20 && s.retornaAltura() == 50) << "clipped at the edge";
+    EXPECT_TRUE(s.retornaLargura() == 100 && s.retornaAltura() == 50 && s.cobre(100, 50) &&
+                !s.cobre(101, 50) && !s.cobre(100, 51));
+    // Clipped at the edge.
+    EXPECT_TRUE(s.desenha(300, 0) && s.retornaLargura() == 20 && s.retornaAltura() == 50);
     EXPECT_EQ(corEm(tela, 319, 49), VERDE);
     // The red part alone lands at (10, 100), and nothing around it is touched.
     SDL_FillRect(tela, nullptr, 0);
@@ -29,8 +29,7 @@ TEST_F(Sprite, TamanhoRecortadoParcialEVazio)
     CaptureStderr();
     EXPECT_FALSE(s.carregaImagem(temp.caminho("falta.bmp")));
     SDL_FillRect(tela, nullptr, 0);
-    EXPECT_TRUE(s.desenha(0, 0));
-    EXPECT_FALSE(temTinta(tela, 0, 0, 320, 240)) << "the earlier picture is gone";
+    EXPECT_TRUE(s.desenha(0, 0) && !temTinta(tela, 0, 0, 320, 240)) << "the old picture is gone";
     s.corTransparente(255, 0, 255);
     EXPECT_FALSE(s.cobre(1, 1));
     EXPECT_NE(std::string::npos, GetCapturedStderr().find(
@@ -46,8 +45,7 @@ TEST_F(Sprite, SemVideoNaoDesenhaNaTelaEPixelaSoDentroDaSuperficie)
     CSprite s;
     CaptureStdout();
     CaptureStderr();
-    EXPECT_TRUE(s.carregaImagem(caminho));
-    EXPECT_FALSE(s.desenha(0, 0) || s.desenha(0, 0, 0, 0, 1, 1));
+    EXPECT_TRUE(s.carregaImagem(caminho) && !s.desenha(0, 0) && !s.desenha(0, 0, 0, 0, 1, 1));
     const std::string linha = "Não há superfície ativa para blitar imagem " + caminho + "!\n";
     EXPECT_EQ(GetCapturedStderr(), linha + linha);
     EXPECT_EQ(GetCapturedStdout(),
@@ -56,8 +54,8 @@ TEST_F(Sprite, SemVideoNaoDesenhaNaTelaEPixelaSoDentroDaSuperficie)
     SDL_Surface* antes = s.retornaSuperficie();
     EXPECT_FALSE(s.copiaSuperficie(alvo.get()));
     EXPECT_EQ(antes, s.retornaSuperficie()) << "the picture it was to replace stays";
-    EXPECT_TRUE(s.desenha(1, 1, alvo.get())) << "the unconverted picture still draws";
-    EXPECT_EQ(corEm(alvo.get(), 3, 2), VERMELHO);
+    // The unconverted picture still draws.
+    EXPECT_TRUE(s.desenha(1, 1, alvo.get()) && corEm(alvo.get(), 3, 2) == VERMELHO);
 
     // Every byte of a pixel is reached at every depth, up to the last pixel; outside the
     // surface pixela reads 0 and writes nothing.
