@@ -15,12 +15,12 @@ binario=$(realpath "${1:-$raiz/build/corvela}")
 saida=$(mkdir -p "${2:-$raiz/build/e2e}" && cd "${2:-$raiz/build/e2e}" && pwd)
 rm -f "$saida"/*.png "$saida"/corvela.*
 tmp=$(mktemp -d /tmp/corvela-e2e.XXXXXX)
-xvfb_pid= jogo_pid= falhas=0 passos=0
+xvfb_pids= jogo_pid= falhas=0 passos=0
 
 encerra() {
   [ "$BASHPID" = "$$" ] || return 0  # bash may run the trap in a command substitution too
   [ -n "$jogo_pid" ] && kill "$jogo_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  [ -n "$xvfb_pids" ] && kill $xvfb_pids 2>/dev/null
   wait 2>/dev/null
   cp "$tmp/stdout" "$saida/corvela.stdout" 2>/dev/null
   cp "$tmp/stderr" "$saida/corvela.stderr" 2>/dev/null
@@ -44,8 +44,10 @@ done
 # the game in it, from the repository's root.
 inicia() {
   rm -f "$tmp/display"
-  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
-  xvfb_pid=$!
+  # -noreset: by default the server starts over each time its last client leaves, and a game
+  # connecting while the window search below comes and goes would find it gone.
+  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+  xvfb_pids="$xvfb_pids $!"
   for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
   [ -s "$tmp/display" ] || para "Xvfb did not start"
   export DISPLAY=":$(cat "$tmp/display")"
@@ -156,9 +158,8 @@ so_o_disco() {
     -e '^ Writing to file \[.*\]\.$' "$tmp/stderr"
 }
 confere "nothing else on the standard error" so_o_disco
-kill "$xvfb_pid" 2>/dev/null
-wait "$xvfb_pid" 2>/dev/null
 
+# A second server beside the first, which stays up till the end.
 # On a desktop of 1280x1024 the window is three times the screen, the largest that fits in
 # 90 % of it. The mouse alone plays from here on; Escape leaves the game.
 inicia 1280x1024x24
